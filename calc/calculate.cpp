@@ -1,0 +1,154 @@
+// The calculate command: from the five boxes to a complete collector circuit
+// and the base current's multiplier; showResults() goes on from there.
+#include "calc/calculator.h"
+#include "calc/controls.h"
+
+#include "runtime/conversions.h"
+#include "runtime/resume.h"
+#include "runtime/rounding.h"
+
+namespace {
+QString title() { return QString::fromUtf16(MessageTitle); }
+} // namespace
+
+// The whole run is in skip-on-error mode: each statement goes through
+// resumeNext, so one that fails is abandoned and the next one runs. A box
+// that does not convert therefore leaves its value at 0, read as missing.
+void Calculator::cmdCalcola_Click() {
+  Run run;
+  resumeNext([&] { MostraFormule(); });
+  run.FattoriScala = {1.0, 1e3, 1e6, 1e9, 1e12};
+  resumeNext([&] { nScala = panel.selectedUnit(); });
+
+  // No result of an earlier run may stay beside this one, even when this
+  // run stops for missing input.
+  resumeNext([&] { panel.setCaption(label::BaseCurrent, QString()); });
+  resumeNext([&] { panel.setCaption(label::BaseResistor, QString()); });
+  resumeNext([&] { panel.setCaption(label::ResistorValue, QString()); });
+  resumeNext([&] { panel.setCaption(label::Power, QStringLiteral("Watt:")); });
+
+  resumeNext([&] { run.Vc = toLong(panel.boxText(box::CollectorVoltage)); });
+  resumeNext([&] { run.Rc = toDouble(panel.boxText(box::CollectorResistance)); });
+  resumeNext([&] { run.Ic = toSingle(panel.boxText(box::CollectorCurrent)); });
+  resumeNext([&] { run.HFE = toSingle(panel.boxText(box::Gain)); });
+  resumeNext([&] { run.Vbb = toInteger(panel.boxText(box::BaseVoltage)); });
+
+  if (!checkAndCompleteInputs(run))
+    return;
+  applyMultiplier(run);
+  showResults(run);
+}
+
+void Calculator::askFor(const QString &prompt, int16_t focusBox) {
+  resumeNext([&] { panel.showMessage(prompt, MsgBoxStyle::Information, title()); });
+  resumeNext([&] { panel.focusBox(focusBox); });
+}
+
+// Asks for what is missing (returning false: the run ends) or completes the
+// collector circuit. The tests use the values as read, not what is filled in.
+bool Calculator::checkAndCompleteInputs(Run &run) {
+  if (run.HFE == 0) {
+    askFor(QStringLiteral("Inserire il valore di HFE (Gain)"), box::Gain);
+    return false;
+  }
+  if (run.Vbb == 0) {
+    askFor(QStringLiteral("Inserire la tensione di base"), box::BaseVoltage);
+    return false;
+  }
+
+  // The conversions of each fill-in take the current first, then the other box.
+  if (run.Rc == 0 && run.Vc > 0) {
+    if (run.Ic > 0) {
+      resumeNext([&] {
+        const float current = toSingle(panel.boxText(box::CollectorCurrent));
+        const float voltage = toSingle(panel.boxText(box::CollectorVoltage));
+        panel.setBoxText(box::CollectorResistance, textOf(CalcolaRc(voltage, current)));
+      });
+    } else {
+      askFor(QStringLiteral("Inserire un valore di resistenza   "), box::CollectorResistance);
+      return false;
+    }
+  }
+
+  if (run.Rc > 0 && run.Vc == 0) {
+    if (run.Ic > 0) {
+      resumeNext([&] {
+        const float current = toSingle(panel.boxText(box::CollectorCurrent));
+        const float resistance = toSingle(panel.boxText(box::CollectorResistance));
+        panel.setBoxText(box::CollectorVoltage, textOf(CalcolaVc(resistance, current)));
+      });
+    } else {
+      askFor(QStringLiteral("Inserire un valore di tensione   "), box::CollectorVoltage);
+      return false;
+    }
+  }
+
+  if (run.Rc > 0 && run.Vc > 0)
+    completeCollectorCurrent(run);
+
+  if (!run.IcCalcolata) {
+    QString text;
+    const bool read = resumeNext([&] { text = panel.boxText(box::CollectorCurrent); });
+    if (read && text.isEmpty()) {
+      askFor(QStringLiteral("Inserire un valore di  'Corrente di Collettore'   "),
+             box::CollectorCurrent);
+      return false;
+    }
+    // A current that reads as zero or not at all is read again and ranged; the
+    // box then shows what the run goes on with. A nonzero current is used as
+    // typed, in the unit selected.
+    if (run.Ic == 0) {
+      const bool readAgain = resumeNext([&] { text = panel.boxText(box::CollectorCurrent); });
+      if (readAgain && !text.isEmpty()) {
+        resumeNext([&] { run.Ic = toSingle(text); });
+        resumeNext([&] { ValoreScalato = AdattaScala(run.Ic); });
+        resumeNext([&] { run.Ic = ValoreScalato; });
+        resumeNext([&] {
+          panel.setBoxText(box::CollectorCurrent, textOf(roundToDigits(run.Ic, 2)));
+        });
+      }
+    }
+  }
+  return true;
+}
+
+// Collector current from voltage and resistance, ranged from amperes into a
+// readable unit, written back with its unit; whatever the box held is replaced.
+void Calculator::completeCollectorCurrent(Run &run) {
+  resumeNext([&] { panel.setBoxText(box::CollectorCurrent, QString()); });
+  resumeNext([&] { nScala = 0; });
+  resumeNext([&] { panel.selectUnit(nScala); });
+  resumeNext([&] { run.Ic = toSingle(quotient(double(run.Vc), run.Rc)); });
+  resumeNext([&] { run.Ic = roundToDigits(run.Ic, 8); });
+  resumeNext([&] { ValoreScalato = AdattaScala(run.Ic); });
+  resumeNext([&] { run.Ic = ValoreScalato; });
+  resumeNext([&] { panel.setBoxText(box::CollectorCurrent, textOf(roundToDigits(run.Ic, 1))); });
+  resumeNext([&] { panel.selectUnit(nScala); });
+  run.IcCalcolata = true;
+}
+
+// The multiplier applies to the current used for the base current only; the
+// box keeps the collector current without it.
+void Calculator::applyMultiplier(Run &run) {
+  resumeNext([&] {
+    if (panel.multiplierChosen(1))
+      run.Ic = singleProduct(run.Ic, 3);
+  });
+  resumeNext([&] {
+    if (panel.multiplierChosen(2))
+      run.Ic = singleProduct(run.Ic, 5);
+  });
+}
+
+void Calculator::fillInCollectorResistance() {
+  const QString voltageText = panel.boxText(box::CollectorVoltage);
+  const QString currentText = panel.boxText(box::CollectorCurrent);
+  if (voltageText.isEmpty() || currentText.isEmpty())
+    return;
+  // The current is in the unit the selector shows, as the calculation that
+  // follows will read it; nScala may still name an earlier base current's unit.
+  nScala = panel.selectedUnit();
+  const float current = toSingle(currentText);
+  const float voltage = toSingle(voltageText);
+  panel.setBoxText(box::CollectorResistance, textOf(CalcolaRc(voltage, current)));
+}

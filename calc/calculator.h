@@ -1,0 +1,61 @@
+#pragma once
+
+#include "calc/panel.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The calculation behind the window: the unit index and its auto-ranging,
+// the collector arithmetic, the formula panel and the calculate command. It
+// owns the two values that outlive a run, nScala and ValoreScalato, and talks
+// to the window only through the Panel.
+class Calculator {
+public:
+  explicit Calculator(Panel &panel) : panel(panel) {}
+
+  // Index of the current unit: 0 A, 1 mA, 2 uA, 3 nA, 4 pA; 5 after a value
+  // that could not be ranged in nA; -1 when the selector has no selection.
+  int16_t nScala = 0;
+  // The last result of AdattaScala made by the calculate command.
+  float ValoreScalato = 0;
+
+  // Handlers (skip-on-error mode: they never throw a run-time error).
+  void cboScala_Click();
+  void cmdCalcola_Click();
+  // Enter in the collector-current box: fills in the collector resistance
+  // from the voltage and the current in the unit the selector shows. Throws
+  // the run-time error of a failed conversion or computation.
+  void fillInCollectorResistance();
+
+  // Procedures without a handler of their own: an error ends them and
+  // reaches the caller.
+  void MostraFormule();
+  float AdattaScala(float value);
+  QString SimboloScala(int16_t unit);
+  float CalcolaRc(float voltage, float current) const;
+  float CalcolaVc(float resistance, float current) const;
+  float CalcolaWatt(float voltage, float current) const;
+
+private:
+  // The values of one run of the calculate command; all start at zero.
+  struct Run {
+    std::array<double, 5> FattoriScala{};
+    int32_t Vc = 0;
+    double Rc = 0;
+    float Ic = 0;
+    float HFE = 0;
+    int16_t Vbb = 0;
+    bool IcCalcolata = false;
+  };
+
+  bool checkAndCompleteInputs(Run &run);
+  void completeCollectorCurrent(Run &run);
+  void applyMultiplier(Run &run);
+  void showResults(Run &run);
+  void askFor(const QString &prompt, int16_t focusBox);
+  float amperes(float current) const;
+
+  Panel &panel;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+// The indexes of the window's input boxes (txtBJT) and labels (lblBJT) that
+// the calculation reads and writes.
+namespace box {
+inline constexpr int16_t CollectorVoltage = 0;
+inline constexpr int16_t CollectorResistance = 1;
+inline constexpr int16_t CollectorCurrent = 2;
+inline constexpr int16_t Gain = 3;
+inline constexpr int16_t BaseVoltage = 4;
+} // namespace box
+
+namespace label {
+inline constexpr int16_t BaseCurrent = 9;
+inline constexpr int16_t BaseResistor = 10;
+inline constexpr int16_t ResistorValue = 11;
+inline constexpr int16_t Formulas = 12;
+inline constexpr int16_t Power = 13;
+} // namespace label
+
+// The title of every message box of the program.
+inline constexpr char16_t MessageTitle[] = u"Base Resistor Calculator";
+inline constexpr char16_t CrLf[] = u"\r\n";

@@ -1,0 +1,22 @@
+// The formula panel: how the calculation gets from the boxes to the results.
+#include "calc/calculator.h"
+#include "calc/controls.h"
+
+// Written in three appending steps, the first replacing the panel, so the
+// result depends only on the chosen multiplier and the base-voltage text,
+// which is shown exactly as typed.
+void Calculator::MostraFormule() {
+  const int upper = panel.multiplierUpperBound();
+  QString chosen;
+  for (int i = 0; i <= upper; ++i)
+    if (panel.multiplierChosen(int16_t(i)))
+      chosen = panel.multiplierCaption(int16_t(i));
+
+  const QString crLf = QString::fromUtf16(CrLf);
+  panel.setCaption(label::Formulas, QStringLiteral("Ic= Vc / Rc") + crLf);
+  panel.setCaption(label::Formulas, panel.caption(label::Formulas) +
+                                        QStringLiteral("Ib= (Ic / Hfe) ") + chosen + crLf);
+  panel.setCaption(label::Formulas, panel.caption(label::Formulas) + QStringLiteral("Rb= (") +
+                                        panel.boxText(box::BaseVoltage) +
+                                        QStringLiteral("V-0,7V) / Ib"));
+}

@@ -1,0 +1,88 @@
+// The second half of the calculate command: base current, base resistor,
+// the rounded resistor value and the collector power.
+#include "calc/calculator.h"
+#include "calc/controls.h"
+
+#include "runtime/conversions.h"
+#include "runtime/errors.h"
+#include "runtime/format.h"
+#include "runtime/resume.h"
+#include "runtime/rounding.h"
+
+namespace {
+bool namesUnit(int16_t unit) { return unit >= 0 && unit <= 4; }
+} // namespace
+
+void Calculator::showResults(Run &run) {
+  float Ib = 0;
+  float Rb = 0;
+  int32_t RbOhm = 0;
+  QString TestoOhm;
+  QString TestoKilo;
+  // The unit of Ic, which is also the unit the collector-current box is written in.
+  const int16_t collectorUnit = nScala;
+
+  resumeNext([&] { Ib = roundToDigits(singleQuotient(run.Ic, run.HFE), 3); });
+  resumeNext([&] { ValoreScalato = AdattaScala(Ib); });
+  resumeNext([&] {
+    const QString number = textOf(roundToDigits(ValoreScalato, 2));
+    panel.setCaption(label::BaseCurrent,
+                     QStringLiteral("corrente di base: ") + number + SimboloScala(nScala));
+  });
+
+  // Rb = (Vbb - 0.7 V) / Ib in amperes. Nothing of the resistor is shown when
+  // it cannot be computed (no base current, no unit) or is not a whole number
+  // of ohms that fits 32 bits: a made-up 0 ohms would be a bad recommendation.
+  const bool haveResistor =
+      resumeNext([&] {
+        if (!namesUnit(nScala))
+          raiseError(err::SubscriptOutOfRange);
+        const double amperes = quotient(double(ValoreScalato), run.FattoriScala[nScala]);
+        Rb = toSingle(quotient(double(run.Vbb) - 0.7, amperes));
+      }) &&
+      resumeNext([&] { RbOhm = toLong(double(Rb)); });
+
+  if (haveResistor) {
+    const QString crLf = QString::fromUtf16(CrLf);
+    resumeNext([&] {
+      TestoOhm = formatNumber(double(RbOhm), QStringLiteral("#,###")) + QStringLiteral(" Ohm") + crLf;
+    });
+    resumeNext([&] {
+      const float kilo = roundToDigits(singleQuotient(Rb, 1000), 2);
+      TestoKilo = QStringLiteral("(") + formatNumber(kilo, QStringLiteral("#,###0.0#")) +
+                  QStringLiteral("K)");
+    });
+    resumeNext([&] { panel.setCaption(label::BaseResistor, TestoOhm); });
+    resumeNext([&] {
+      if (!TestoKilo.isEmpty())
+        panel.setCaption(label::BaseResistor, QStringLiteral("resistenza di base: ") +
+                                                  panel.caption(label::BaseResistor) + TestoKilo);
+    });
+
+    // The value beside the resistor picture: whole ohms with the last digit
+    // set to zero, raised by ten, then cut down to whole hundreds.
+    int32_t n = 0, t = 0, h = 0;
+    resumeNext([&] {
+      n = toLong(double(Rb));
+      t = toLong(double(Rb) - double(n % 10) + 10.0);
+    });
+    resumeNext([&] { h = t - t % 100; });
+    resumeNext([&] {
+      panel.setCaption(label::ResistorValue, textOf(double(h) / 1000.0) + QStringLiteral("K"));
+    });
+  }
+
+  // The power comes from the boxes: the collector voltage and the collector
+  // current without the multiplier, in the collector current's unit. Without
+  // such a unit there is no power to show.
+  const int16_t baseUnit = nScala;
+  resumeNext([&] { nScala = collectorUnit; });
+  resumeNext([&] {
+    if (!namesUnit(nScala))
+      raiseError(err::SubscriptOutOfRange);
+    const float current = toSingle(panel.boxText(box::CollectorCurrent));
+    const float voltage = toSingle(panel.boxText(box::CollectorVoltage));
+    panel.setCaption(label::Power, QStringLiteral("Watt:  ") + textOf(CalcolaWatt(voltage, current)));
+  });
+  resumeNext([&] { nScala = baseUnit; });
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ui/fonts.h"
+
+#include <QColor>
+
+#include <optional>
+#include <span>
+
+// The window's static definition: every control with its container, place
+// and size in twips, texts, fonts, colours and other properties, in the
+// order the controls are created (a later one lies above an earlier one).
+enum class Kind { Frame, Label, Rectangle, TextBox, ComboBox, OptionButton, CommandButton, PictureBox, Image };
+enum class Border { None, Etched, Sunken };
+
+struct ControlSpec {
+  const char *name;
+  int index = -1; // the element of a control array, -1 for a single control
+  Kind kind;
+  const char *container; // "frmBJT" for the window itself
+  int left, top, width, height;
+  const char *text = "";
+  FontSpec font = {};
+  Qt::Alignment alignment = Qt::AlignLeft;
+  Border border = Border::None;
+  int maxLength = 0;
+  const char *toolTip = "";
+  std::optional<QColor> foreground = {};
+  std::optional<QColor> background = {};
+  bool hidden = false;
+  bool chosen = false;      // option buttons
+  bool sizeToText = false;  // the label's width follows its text
+  const char *picture = ""; // resource path of a picture box or image
+  const char *labelledBy = ""; // the caption whose text names the control
+  const char *accessibleName = "";
+};
+
+std::span<const ControlSpec> controlTable();
+
+// The names of the controls in tab order.
+std::span<const char *const> tabOrder();
+
+// The window's client area, in twips.
+inline constexpr int ClientWidthTwips = 9255;
+inline constexpr int ClientHeightTwips = 7110;

@@ -1,0 +1,31 @@
+#include "ui/fonts.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+QStringList familiesFor(Face face) {
+  switch (face) {
+  case Face::ArialRoundedMtBold:
+    return {QStringLiteral("Quicksand"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("Arial")};
+  case Face::MsSansSerif:
+  case Face::Arial:
+  case Face::Default:
+    break;
+  }
+  return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")};
+}
+} // namespace
+
+QFont fontFor(const FontSpec &spec) {
+  QFont font;
+  font.setFamilies(familiesFor(spec.face));
+  font.setPixelSize(int(std::lround(spec.points * 96.0 / 72.0)));
+  // The rounded face is bold by design, even where the weight says regular.
+  font.setWeight(spec.bold || spec.face == Face::ArialRoundedMtBold ? QFont::Bold
+                                                                     : QFont::Normal);
+  font.setUnderline(spec.underline);
+  return font;
+}

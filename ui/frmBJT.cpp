@@ -1,0 +1,248 @@
+#include "ui/frmBJT.h"
+
+#include "calc/controls.h"
+#include "runtime/conversions.h"
+#include "runtime/errors.h"
+#include "runtime/resume.h"
+#include "ui/captionLabel.h"
+#include "ui/controlFactory.h"
+#include "ui/controlTable.h"
+#include "ui/guard.h"
+#include "ui/inputBox.h"
+#include "ui/pictureBox.h"
+#include "ui/twips.h"
+#include "ui/unitComboBox.h"
+#include "version.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+const QString baseCaption = QStringLiteral("BJT Base Resistor Calculator");
+
+template <class Array> auto element(const Array &array, int16_t index) {
+  if (index < 0 || std::size_t(index) >= array.size())
+    raiseError(err::SubscriptOutOfRange);
+  return array[std::size_t(index)];
+}
+} // namespace
+
+frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
+    : QWidget(parent), m_version(version) {
+  setObjectName(QStringLiteral("frmBJT"));
+  setWindowTitle(baseCaption);
+  setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
+  setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
+  buildControls();
+  connectEvents();
+  txtBJT[box::CollectorVoltage]->setFocus();
+  Form_Load();
+}
+
+frmBJT::~frmBJT() = default;
+
+QVersionNumber frmBJT::programVersion() {
+  return {version::major, version::minor, version::build, version::revision};
+}
+
+void frmBJT::buildControls() {
+  QHash<QString, QWidget *> byName{{QStringLiteral("frmBJT"), this}};
+  for (const ControlSpec &spec : controlTable()) {
+    QWidget *widget = createControl(spec, byName.value(QString::fromUtf8(spec.container)));
+    byName.insert(widget->objectName(), widget);
+
+    const QString name = QString::fromUtf8(spec.name);
+    const auto i = std::size_t(spec.index);
+    if (name == u"txtBJT")
+      txtBJT.at(i) = static_cast<InputBox *>(widget);
+    else if (name == u"lblBJT")
+      lblBJT.at(i) = static_cast<CaptionLabel *>(widget);
+    else if (name == u"optBjt")
+      optBjt.at(i) = static_cast<QRadioButton *>(widget);
+    else if (name == u"optSatura")
+      optSatura.at(i) = static_cast<QRadioButton *>(widget);
+    else if (name == u"cboScala")
+      cboScala = static_cast<UnitComboBox *>(widget);
+    else if (name == u"cmdCalcola")
+      cmdCalcola = static_cast<QPushButton *>(widget);
+    else if (name == u"picNPN")
+      picNPN = static_cast<PictureBox *>(widget);
+    else if (name == u"picPNP")
+      picPNP = static_cast<PictureBox *>(widget);
+    else if (name == u"picResistenza")
+      picResistenza = static_cast<PictureBox *>(widget);
+    else if (name == u"Image2")
+      Image2 = static_cast<PictureBox *>(widget);
+    else if (name == u"Frame1")
+      Frame1 = static_cast<QGroupBox *>(widget);
+    else if (name == u"fraResDiBase")
+      fraResDiBase = static_cast<QGroupBox *>(widget);
+    else if (name == u"fraOPT")
+      fraOPT = static_cast<QFrame *>(widget);
+    else if (name == u"Shape2")
+      Shape2 = static_cast<QFrame *>(widget);
+    else if (name == u"Shape3")
+      Shape3 = static_cast<QFrame *>(widget);
+    else if (name == u"Label1")
+      Label1 = static_cast<CaptionLabel *>(widget);
+    else if (name == u"Label2")
+      Label2 = static_cast<CaptionLabel *>(widget);
+
+    // A screen reader names an input box after the caption above it.
+    if (*spec.labelledBy) {
+      auto *caption = static_cast<CaptionLabel *>(byName.value(QString::fromUtf8(spec.labelledBy)));
+      caption->setBuddy(widget);
+      widget->setAccessibleName(caption->caption().simplified());
+    }
+  }
+  picNPN->raise();
+
+  QWidget *previous = nullptr;
+  for (const char *name : tabOrder()) {
+    QWidget *next = byName.value(QString::fromUtf8(name));
+    if (previous)
+      QWidget::setTabOrder(previous, next);
+    previous = next;
+  }
+}
+
+void frmBJT::connectEvents() {
+  connect(cmdCalcola, &QPushButton::clicked, this, &frmBJT::cmdCalcola_Click);
+  connect(cboScala, &UnitComboBox::listIndexChanged, this, &frmBJT::cboScala_Click);
+  for (std::size_t i = 0; i < optBjt.size(); ++i)
+    connect(optBjt[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
+      if (chosen)
+        optBjt_Click(int16_t(i));
+    });
+  for (std::size_t i = 0; i < optSatura.size(); ++i)
+    connect(optSatura[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
+      if (chosen)
+        optSatura_Click(int16_t(i));
+    });
+  for (InputBox *box : txtBJT)
+    box->keyPressHandler = [this](int16_t index, int16_t &keyAscii) {
+      txtBJT_KeyPress(index, keyAscii);
+    };
+}
+
+// Start-up, in skip-on-error mode: a statement that fails is skipped and the
+// window opens in every case.
+void frmBJT::Form_Load() {
+  guarded("Form_Load", [&] {
+    // Placed in twips, in single precision: centred across the screen, with a
+    // third of the free height above the window.
+    const QRect screenArea = screen()->geometry();
+    const auto inTwips = [](int pixels) { return float(pixels) * TwipsPerPixel; };
+    resumeNext([&] {
+      const float left =
+          singleQuotient(inTwips(screenArea.width()) - inTwips(frameGeometry().width()), 2);
+      move(screenArea.x() + twipsToPixels(left), y());
+    });
+    resumeNext([&] {
+      const float top =
+          singleQuotient(inTwips(screenArea.height()) - inTwips(frameGeometry().height()), 3);
+      move(x(), screenArea.y() + twipsToPixels(top));
+    });
+
+    for (const QString &unit : {QStringLiteral("A"), QStringLiteral("mA"),
+                                QStringLiteral("\u00B5A"), QStringLiteral("nA")})
+      resumeNext([&] { cboScala->appendEntry(unit); });
+    resumeNext([&] { selectUnit(1); });
+
+    resumeNext([&] {
+      const int16_t minor = toInteger(double(m_version.segmentAt(1)));
+      const int16_t revision = toInteger(double(m_version.segmentAt(3)));
+      setWindowTitle(baseCaption + u' ' + textOf(minor) + u'.' + textOf(revision));
+    });
+    resumeNext([&] { m_calculator.MostraFormule(); });
+  });
+}
+
+void frmBJT::cmdCalcola_Click() {
+  guarded("cmdCalcola_Click", [&] { m_calculator.cmdCalcola_Click(); });
+}
+
+void frmBJT::cboScala_Click() {
+  guarded("cboScala_Click", [&] { m_calculator.cboScala_Click(); });
+}
+
+// The type only decides which circuit is seen.
+void frmBJT::optBjt_Click(int16_t index) {
+  guarded("optBjt_Click", [&] {
+    if (index == 0)
+      picNPN->raise();
+    if (index == 1)
+      picPNP->raise();
+    txtBJT[box::CollectorVoltage]->setFocus();
+  });
+}
+
+void frmBJT::optSatura_Click(int16_t) { cmdCalcola_Click(); }
+
+// The input boxes take digits and the decimal comma (a point becomes a
+// comma); Enter calculates, after filling in the collector resistance when
+// it was typed in the collector-current box.
+void frmBJT::txtBJT_KeyPress(int16_t index, int16_t &keyAscii) {
+  guarded("txtBJT_KeyPress", [&] {
+    constexpr int16_t Backspace = 8, Enter = 13;
+    if (index == box::CollectorCurrent && keyAscii == Enter)
+      resumeNext([&] { m_calculator.fillInCollectorResistance(); });
+
+    if (keyAscii >= '0' && keyAscii <= '9')
+      return;
+    if (keyAscii == '.')
+      keyAscii = ',';
+    else if (keyAscii == Backspace || keyAscii == ',')
+      return;
+    else if (keyAscii == Enter) {
+      m_calculator.cmdCalcola_Click();
+      keyAscii = 0;
+    } else
+      keyAscii = 0;
+  });
+}
+
+// ---- Panel -------------------------------------------------------------
+
+QString frmBJT::boxText(int16_t index) const { return element(txtBJT, index)->text(); }
+
+void frmBJT::setBoxText(int16_t index, const QString &text) {
+  element(txtBJT, index)->setProgramText(text);
+}
+
+void frmBJT::focusBox(int16_t index) { element(txtBJT, index)->setFocus(Qt::OtherFocusReason); }
+
+QString frmBJT::caption(int16_t index) const { return element(lblBJT, index)->caption(); }
+
+void frmBJT::setCaption(int16_t index, const QString &text) {
+  element(lblBJT, index)->setCaption(text);
+}
+
+void frmBJT::setToolTip(int16_t index, const QString &text) {
+  element(lblBJT, index)->setToolTip(text);
+}
+
+int16_t frmBJT::selectedUnit() const { return cboScala->listIndex(); }
+
+void frmBJT::selectUnit(int16_t index) { cboScala->setListIndex(index); }
+
+int16_t frmBJT::multiplierUpperBound() const { return int16_t(optSatura.size() - 1); }
+
+bool frmBJT::multiplierChosen(int16_t index) const { return element(optSatura, index)->isChecked(); }
+
+QString frmBJT::multiplierCaption(int16_t index) const { return element(optSatura, index)->text(); }
+
+void frmBJT::showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) {
+  if (m_messageHandler) {
+    m_messageHandler(prompt, style, title);
+    return;
+  }
+  const auto icon = style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
+  QMessageBox box(icon, title, prompt, QMessageBox::Ok, this);
+  box.exec();
+}

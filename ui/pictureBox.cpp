@@ -1,0 +1,23 @@
+#include "ui/pictureBox.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+PictureBox::PictureBox(const QString &resource, QWidget *parent)
+    : QFrame(parent), m_resource(resource) {}
+
+void PictureBox::paintEvent(QPaintEvent *event) {
+  QFrame::paintEvent(event); // the border
+  const QRect area = contentsRect();
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
+  if (m_rendered.size() != pixels || m_rendered.devicePixelRatio() != ratio) {
+    m_rendered = QPixmap(pixels);
+    m_rendered.fill(Qt::white);
+    QPainter painter(&m_rendered);
+    QSvgRenderer(m_resource).render(&painter);
+    painter.end();
+    m_rendered.setDevicePixelRatio(ratio);
+  }
+  QPainter(this).drawPixmap(area.topLeft(), m_rendered);
+}

@@ -1,0 +1,50 @@
+#include "ui/unitComboBox.h"
+
+#include "runtime/errors.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+UnitComboBox::UnitComboBox(QWidget *parent) : QComboBox(parent) {
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert); // Enter in the field adds no entry
+  setCompleter(nullptr);                // the field shows what was typed, nothing more
+  connect(this, &QComboBox::editTextChanged, this, &UnitComboBox::followEditText);
+}
+
+void UnitComboBox::followEditText(const QString &text) {
+  const auto index = int16_t(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+  if (index == m_listIndex)
+    return;
+  m_listIndex = index;
+  m_reported = true;
+  emit listIndexChanged();
+}
+
+void UnitComboBox::setListIndex(int16_t index) {
+  if (index < -1 || index >= count())
+    raiseError(err::InvalidPropertyValue);
+  m_reported = false;
+  if (index < 0) {
+    setEditText(QString());
+  } else {
+    setCurrentIndex(index);
+    setEditText(itemText(index));
+  }
+  if (!m_reported) {
+    m_listIndex = index;
+    emit listIndexChanged();
+  }
+}
+
+void UnitComboBox::appendEntry(const QString &text) {
+  // QComboBox selects the first entry added to an empty list; the list keeps
+  // its field as it was instead, and follows it if it now names an entry.
+  const QString field = currentText();
+  {
+    const QSignalBlocker blocker(this);
+    addItem(text);
+    setEditText(field);
+  }
+  followEditText(field);
+}

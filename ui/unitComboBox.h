@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QComboBox>
+
+#include <cstdint>
+
+// The unit selector: a drop-down list with an editable text field. Its
+// selected entry is the one whose text equals the field's text exactly, or -1
+// when none does; every change of the selection, by the user or by the
+// program, is reported with listIndexChanged().
+class UnitComboBox : public QComboBox {
+  Q_OBJECT
+public:
+  explicit UnitComboBox(QWidget *parent = nullptr);
+
+  int16_t listIndex() const { return m_listIndex; }
+  // Selects an entry (-1: none) and reports it, also when it was selected
+  // already. An index the list does not hold raises err::InvalidPropertyValue
+  // and changes nothing.
+  void setListIndex(int16_t index);
+  // Appends an entry without selecting it.
+  void appendEntry(const QString &text);
+
+signals:
+  void listIndexChanged();
+
+private:
+  void followEditText(const QString &text);
+
+  int16_t m_listIndex = -1;
+  bool m_reported = false;
+};
