@@ -1,0 +1,86 @@
+#pragma once
+
+#include "calc/calculator.h"
+#include "calc/panel.h"
+#include "runtime/errors.h"
+
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+// An in-memory window for the calculation: boxes, labels, the unit selector
+// with its four entries, the multiplier options, the focus and a record of
+// the message boxes asked for. The boxes and options start as the window does.
+// An index outside an array raises, as the window's control arrays do.
+template <class Array> decltype(auto) at(Array &array, int16_t i) {
+  if (i < 0 || std::size_t(i) >= array.size())
+    raiseError(err::SubscriptOutOfRange);
+  return array[std::size_t(i)];
+}
+
+class FakePanel : public Panel {
+public:
+  struct Message {
+    QString prompt;
+    MsgBoxStyle style;
+    QString title;
+  };
+
+  std::array<QString, 5> boxes{{{}, {}, {}, QStringLiteral("160"), QStringLiteral("5")}};
+  std::array<QString, 14> captions{};
+  std::array<QString, 14> toolTips{};
+  QStringList units{QStringLiteral("A"), QStringLiteral("mA"), QStringLiteral("\u00B5A"),
+                    QStringLiteral("nA")};
+  int16_t selected = 1;
+  std::array<bool, 3> multipliers{false, true, false};
+  std::vector<Message> messages;
+  int16_t focused = -1;
+  // Selecting a unit runs this calculator's selector handler, as the window does.
+  Calculator *calculator = nullptr;
+
+  QString boxText(int16_t i) const override { return at(boxes, i); }
+  void setBoxText(int16_t i, const QString &text) override { at(boxes, i) = text; }
+  void focusBox(int16_t i) override {
+    at(boxes, i);
+    focused = i;
+  }
+  QString caption(int16_t i) const override { return at(captions, i); }
+  void setCaption(int16_t i, const QString &text) override { at(captions, i) = text; }
+  void setToolTip(int16_t i, const QString &text) override { at(toolTips, i) = text; }
+  int16_t selectedUnit() const override { return selected; }
+  void selectUnit(int16_t i) override {
+    if (i < -1 || i >= units.size())
+      raiseError(err::InvalidPropertyValue);
+    selected = i;
+    if (calculator)
+      calculator->cboScala_Click();
+  }
+  int16_t multiplierUpperBound() const override { return 2; }
+  bool multiplierChosen(int16_t i) const override { return at(multipliers, i); }
+  QString multiplierCaption(int16_t i) const override {
+    at(multipliers, i);
+    return QStringLiteral("x %1").arg(i * 2 + 1);
+  }
+  void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) override {
+    messages.push_back({prompt, style, title});
+  }
+
+  void chooseMultiplier(int i) { multipliers = {i == 0, i == 1, i == 2}; }
+  QString lastPrompt() const { return messages.empty() ? QString() : messages.back().prompt; }
+
+};
+
+// A calculator on a fake panel, as the window has it after start-up.
+struct Bench {
+  FakePanel panel;
+  Calculator calc{panel};
+  Bench() {
+    panel.calculator = &calc;
+    calc.nScala = 1;
+    panel.captions[9] = QStringLiteral("corrente di base:");
+    panel.captions[10] = QStringLiteral("resistenza di base: ");
+    panel.captions[12] = QStringLiteral(".");
+    panel.captions[13] = QStringLiteral("Watt:");
+  }
+};
