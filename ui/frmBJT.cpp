@@ -4,6 +4,7 @@
 #include "runtime/conversions.h"
 #include "runtime/errors.h"
 #include "runtime/resume.h"
+#include "ui/accessibleUnitSelector.h"
 #include "ui/captionLabel.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
@@ -14,6 +15,7 @@
 #include "ui/unitComboBox.h"
 #include "version.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
@@ -34,6 +36,7 @@ template <class Array> auto element(const Array &array, int16_t index) {
 
 frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
     : QWidget(parent), m_version(version) {
+  installUnitSelectorAccessibility();
   setObjectName(QStringLiteral("frmBJT"));
   setWindowTitle(baseCaption);
   setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
@@ -111,19 +114,38 @@ void frmBJT::buildControls() {
   }
 }
 
+namespace {
+// Tab enters an option group at its chosen option and leaves it at the
+// next; the arrow keys move between the options.
+void keepTabOnChosenOption(QButtonGroup *group) {
+  for (QAbstractButton *option : group->buttons())
+    option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// Makes the options one exclusive group (each group its own, whatever
+// their containers) and calls the handler with the index of the option
+// that becomes chosen.
+template <std::size_t N, class Handler>
+void groupOptions(frmBJT *window, const std::array<QRadioButton *, N> &options, Handler handler) {
+  auto *group = new QButtonGroup(window);
+  for (std::size_t i = 0; i < N; ++i)
+    group->addButton(options[i], int(i));
+  keepTabOnChosenOption(group);
+  QObject::connect(group, &QButtonGroup::idToggled, window,
+                   [window, group, handler](int index, bool chosen) {
+                     if (!chosen)
+                       return;
+                     keepTabOnChosenOption(group);
+                     (window->*handler)(int16_t(index));
+                   });
+}
+} // namespace
+
 void frmBJT::connectEvents() {
   connect(cmdCalcola, &QPushButton::clicked, this, &frmBJT::cmdCalcola_Click);
   connect(cboScala, &UnitComboBox::listIndexChanged, this, &frmBJT::cboScala_Click);
-  for (std::size_t i = 0; i < optBjt.size(); ++i)
-    connect(optBjt[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
-      if (chosen)
-        optBjt_Click(int16_t(i));
-    });
-  for (std::size_t i = 0; i < optSatura.size(); ++i)
-    connect(optSatura[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
-      if (chosen)
-        optSatura_Click(int16_t(i));
-    });
+  groupOptions(this, optBjt, &frmBJT::optBjt_Click);
+  groupOptions(this, optSatura, &frmBJT::optSatura_Click);
   for (InputBox *box : txtBJT)
     box->keyPressHandler = [this](int16_t index, int16_t &keyAscii) {
       txtBJT_KeyPress(index, keyAscii);

@@ -1,0 +1,347 @@
+#include "ui/captionLabel.h"
+#include "ui/frmBJT.h"
+#include "ui/inputBox.h"
+#include "ui/pictureBox.h"
+#include "runtime/errors.h"
+#include "ui/unitComboBox.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+  struct Shown {
+    QString prompt;
+    MsgBoxStyle style;
+  };
+
+  static QStringList captions(frmBJT &w, std::initializer_list<int> indexes) {
+    QStringList list;
+    for (int i : indexes)
+      list << w.caption(int16_t(i));
+    return list;
+  }
+
+private slots:
+  void controlsStandWhereTheTablePutsThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QRect>("pixels");
+    const auto row = [](const char *name, const char *in, const char *kind, QRect r) {
+      QTest::newRow(name) << name << in << kind << r;
+    };
+    row("Frame1", "frmBJT", "QGroupBox", {16, 8, 585, 449});
+    row("Label1", "Frame1", "QLabel", {8, 20, 569, 25});
+    row("Shape3", "Frame1", "QFrame", {16, 56, 273, 97});
+    row("Shape2", "Frame1", "QFrame", {16, 168, 273, 185});
+    row("lblBJT(0)", "Frame1", "QLabel", {24, 68, 89, 33});
+    row("txtBJT(0)", "Frame1", "QLineEdit", {40, 102, 57, 28});
+    row("lblBJT(5)", "Frame1", "QLabel", {104, 108, 33, 17});
+    row("lblBJT(1)", "Frame1", "QLabel", {160, 68, 89, 33});
+    row("txtBJT(1)", "Frame1", "QLineEdit", {168, 102, 73, 28});
+    row("lblBJT(6)", "Frame1", "QLabel", {248, 108, 33, 17});
+    row("lblBJT(2)", "Frame1", "QLabel", {16, 182, 97, 33});
+    row("lblBJT(7)", "Frame1", "QLabel", {112, 200, 33, 17});
+    row("txtBJT(2)", "Frame1", "QLineEdit", {32, 216, 65, 28});
+    row("cboScala", "Frame1", "QComboBox", {104, 220, 53, 24});
+    row("lblBJT(3)", "Frame1", "QLabel", {168, 192, 89, 25});
+    row("txtBJT(3)", "Frame1", "QLineEdit", {184, 216, 57, 28});
+    row("lblBJT(4)", "Frame1", "QLabel", {24, 262, 81, 33});
+    row("txtBJT(4)", "Frame1", "QLineEdit", {40, 296, 57, 28});
+    row("lblBJT(8)", "Frame1", "QLabel", {104, 304, 33, 17});
+    row("optSatura(0)", "Frame1", "QRadioButton", {192, 264, 49, 25});
+    row("optSatura(1)", "Frame1", "QRadioButton", {192, 288, 49, 25});
+    row("optSatura(2)", "Frame1", "QRadioButton", {192, 312, 49, 25});
+    row("lblBJT(13)", "Frame1", "QLabel", {24, 368, 148, 22});
+    row("cmdCalcola", "Frame1", "QPushButton", {168, 392, 113, 33});
+    row("picNPN", "Frame1", "QFrame", {304, 56, 179, 129});
+    row("picPNP", "Frame1", "QFrame", {304, 56, 179, 129});
+    row("fraOPT", "Frame1", "QFrame", {496, 56, 65, 57});
+    row("optBjt(0)", "fraOPT", "QRadioButton", {8, 8, 53, 20});
+    row("optBjt(1)", "fraOPT", "QRadioButton", {8, 32, 53, 20});
+    row("Image2", "Frame1", "QFrame", {497, 116, 69, 69});
+    row("fraResDiBase", "Frame1", "QGroupBox", {304, 200, 265, 225});
+    row("lblBJT(9)", "fraResDiBase", "QLabel", {8, 24, 249, 18});
+    row("lblBJT(10)", "fraResDiBase", "QLabel", {8, 48, 249, 18});
+    row("picResistenza", "fraResDiBase", "QFrame", {8, 80, 120, 50});
+    row("lblBJT(11)", "fraResDiBase", "QLabel", {128, 88, 121, 41});
+    row("lblBJT(12)", "fraResDiBase", "QLabel", {8, 144, 233, 65});
+  }
+  void controlsStandWhereTheTablePutsThem() {
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QString, kind);
+    QFETCH(QRect, pixels);
+    frmBJT w;
+    QWidget *control = w.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget()->objectName(), container);
+    QVERIFY(control->inherits(kind.toLatin1()));
+    QCOMPARE(control->geometry(), pixels);
+  }
+
+  void windowHasFixedClientSizeAndContactLine() {
+    frmBJT w;
+    QCOMPARE(w.size(), QSize(617, 474));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QVERIFY(!w.Label2->text().isEmpty());
+    QVERIFY(w.Label2->geometry().right() < w.cmdCalcola->x()); // sized to its text, no overlap
+    QVERIFY(w.Label2->font().underline());
+  }
+
+  void startsAsItWillBeUsed() {
+    frmBJT w;
+    QCOMPARE(w.windowTitle(), QStringLiteral("BJT Base Resistor Calculator 0.2"));
+    QStringList entries;
+    for (int i = 0; i < w.cboScala->count(); ++i)
+      entries << w.cboScala->itemText(i);
+    QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_qs, "nA"}));
+    QCOMPARE(w.cboScala->currentText(), QStringLiteral("mA"));
+    QCOMPARE(w.selectedUnit(), int16_t(1));
+    QCOMPARE(w.calculation().nScala, int16_t(1));
+    for (int i = 0; i < 5; ++i)
+      QCOMPARE(w.boxText(int16_t(i)), (QStringList{"", "", "", "160", "5"}[i]));
+    QVERIFY(w.optBjt[0]->isChecked() && !w.optBjt[1]->isChecked());
+    QVERIFY(!w.optSatura[0]->isChecked() && w.optSatura[1]->isChecked() && !w.optSatura[2]->isChecked());
+    const QObjectList stack = w.Frame1->children();
+    QVERIFY(stack.indexOf(w.picNPN) > stack.indexOf(w.picPNP)); // NPN in front
+    QCOMPARE(captions(w, {9, 10, 11, 13}),
+             (QStringList{"corrente di base:", "resistenza di base: ", "", "Watt:"}));
+    QCOMPARE(w.caption(12), QStringLiteral("Ic= Vc / Rc\r\nIb= (Ic / Hfe) x 3\r\nRb= (5V-0,7V) / Ib"));
+    QCOMPARE(w.lblBJT[12]->text(), QStringLiteral("Ic= Vc / Rc\nIb= (Ic / Hfe) x 3\nRb= (5V-0,7V) / Ib"));
+    QVERIFY(w.lblBJT[7]->isHidden());
+    QCOMPARE(w.optSatura[1]->toolTip(), QStringLiteral("Moltiplicatore di valore di Ib x 3"));
+    QCOMPARE(w.lblBJT[11]->toolTip(), QStringLiteral("Resistenza di base"));
+
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.txtBJT[0]);
+    QVERIFY(!w.lblBJT[7]->isVisible());
+  }
+
+  void placedCentredAndAThirdDown() {
+    frmBJT w;
+    const QRect screen = w.screen()->geometry();
+    QCOMPARE(w.x(), screen.x() + qRound((screen.width() - 617) / 2.0));
+    QCOMPARE(w.y(), screen.y() + qRound((screen.height() - 474) / 3.0));
+  }
+
+  void captionShowsMinorAndRevision() {
+    frmBJT w(QVersionNumber({1, 2, 0, 3}));
+    QCOMPARE(w.windowTitle(), QStringLiteral("BJT Base Resistor Calculator 2.3"));
+  }
+
+  void textsFitTheirControls() {
+    frmBJT w;
+    // Each caption wraps only where the rectangle was made for it and is not cut.
+    for (CaptionLabel *label : w.findChildren<CaptionLabel *>()) {
+      if (label->text().isEmpty() || label == w.Label2)
+        continue;
+      const QFontMetrics metrics(label->font());
+      const QRect needed = metrics.boundingRect(QRect(0, 0, label->contentsRect().width(), 1000),
+                                                int(label->alignment()) | Qt::TextWordWrap,
+                                                label->text());
+      QVERIFY2(needed.height() <= label->contentsRect().height() + 1,
+               qPrintable(label->objectName() + " is cut: " + label->text()));
+      for (const QString &word : label->text().split(QRegularExpression(QStringLiteral("\\s+")),
+                                                      Qt::SkipEmptyParts))
+        QVERIFY2(metrics.horizontalAdvance(word) <= label->contentsRect().width(),
+                 qPrintable(label->objectName() + ": " + word));
+    }
+    const QFontMetrics title(w.Label1->font());
+    QVERIFY(title.horizontalAdvance(w.Label1->text()) <= w.Label1->width());
+    for (QRadioButton *option : w.findChildren<QRadioButton *>())
+      QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->objectName()));
+    QVERIFY(w.cmdCalcola->sizeHint().width() <= w.cmdCalcola->width());
+  }
+
+  void fontsAreTheNearestFaces() {
+    frmBJT w;
+    QCOMPARE(QFontInfo(w.Label1->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(w.Label1->font().pixelSize(), 16);
+    QVERIFY(w.Label1->font().bold());
+    QCOMPARE(w.lblBJT[0]->font().pixelSize(), 13);
+    QCOMPARE(w.optBjt[0]->font().pixelSize(), 11);
+    QCOMPARE(w.lblBJT[12]->font().pixelSize(), 19);
+    QVERIFY(!w.lblBJT[12]->font().bold());
+    QCOMPARE(QFontInfo(w.lblBJT[11]->font()).family(), QStringLiteral("Quicksand"));
+    QCOMPARE(w.lblBJT[11]->font().pixelSize(), 27);
+    QCOMPARE(w.lblBJT[9]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(w.lblBJT[11]->palette().color(QPalette::Window), QColor(255, 255, 192));
+  }
+
+  void captionsReadBackWithTheirLineBreaks() {
+    frmBJT w;
+    const QString twoLines = QStringLiteral("resistenza di base: 35.833 Ohm\r\n(35,83K)");
+    w.setCaption(10, twoLines);
+    QCOMPARE(w.caption(10), twoLines);
+    QCOMPARE(w.lblBJT[10]->text(), QStringLiteral("resistenza di base: 35.833 Ohm\n(35,83K)"));
+    QCOMPARE(w.lblBJT[10]->height(), 18); // a label never grows
+  }
+
+  void programTextIsKeptWhole() {
+    frmBJT w;
+    w.setBoxText(0, QStringLiteral("100"));
+    QCOMPARE(w.boxText(0), QStringLiteral("100"));
+    QCOMPARE(w.txtBJT[0]->maximumLength(), 2);
+  }
+
+  void selectorFollowsItsTextAndRefusesMissingEntries() {
+    frmBJT w;
+    w.cboScala->setEditText(u"\u00B5A"_qs);
+    QCOMPARE(w.selectedUnit(), int16_t(2));
+    QCOMPARE(w.calculation().nScala, int16_t(2));
+    w.cboScala->setEditText(QStringLiteral("ma"));
+    QCOMPARE(w.calculation().nScala, int16_t(-1));
+    w.selectUnit(3);
+    QCOMPARE(w.cboScala->currentText(), QStringLiteral("nA"));
+    QCOMPARE(w.calculation().nScala, int16_t(3));
+    for (int16_t missing : {int16_t(4), int16_t(5)}) {
+      QVERIFY_THROWS_EXCEPTION(RuntimeError, w.selectUnit(missing));
+      QCOMPARE(w.selectedUnit(), int16_t(3));
+      QCOMPARE(w.calculation().nScala, int16_t(3));
+    }
+    w.calculation().nScala = 0;
+    w.selectUnit(3); // selecting the selected entry reports it again
+    QCOMPARE(w.calculation().nScala, int16_t(3));
+  }
+
+  void workedExampleThroughTheWindow_data() {
+    QTest::addColumn<int>("multiplier");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("x 1") << 0
+                         << QStringList{u"corrente di base: 120 \u00B5A"_qs,
+                                        "resistenza di base: 35.833 Ohm\r\n(35,83K)", "35,8K",
+                                        "Watt:  0,14"};
+    QTest::newRow("x 3") << 1
+                         << QStringList{u"corrente di base: 360 \u00B5A"_qs,
+                                        "resistenza di base: 11.944 Ohm\r\n(11,94K)", "11,9K",
+                                        "Watt:  0,14"};
+  }
+  void workedExampleThroughTheWindow() {
+    QFETCH(int, multiplier);
+    QFETCH(QStringList, labels);
+    frmBJT w;
+    std::vector<Shown> shown;
+    w.setMessageHandler([&](const QString &p, MsgBoxStyle s, const QString &) { shown.push_back({p, s}); });
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.txtBJT[0]->setText(QStringLiteral("12"));
+    w.txtBJT[1]->setText(QStringLiteral("1000"));
+    w.txtBJT[3]->setText(QStringLiteral("100"));
+    QTest::mouseClick(w.optSatura[multiplier], Qt::LeftButton); // runs a calculation too
+    QTest::mouseClick(w.cmdCalcola, Qt::LeftButton);
+    QVERIFY(shown.empty());
+    QCOMPARE(w.boxText(2), QStringLiteral("12"));
+    QCOMPARE(w.cboScala->currentText(), QStringLiteral("mA"));
+    QCOMPARE(captions(w, {9, 10, 11, 13}), labels);
+    QCOMPARE(w.lblBJT[9]->toolTip(), QStringLiteral("MicroAmpere"));
+    QCOMPARE(w.calculation().nScala, int16_t(2));
+  }
+
+  void missingInputIsAskedForInARealMessageBox() {
+    frmBJT w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        buttons = int(box->buttons().size());
+        box->accept();
+      }
+    });
+    closer.start(20);
+    QTest::mouseClick(w.cmdCalcola, Qt::LeftButton);
+    QCOMPARE(text, QStringLiteral("Inserire un valore di  'Corrente di Collettore'   "));
+    QCOMPARE(title, QStringLiteral("Base Resistor Calculator"));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(buttons, 1);
+    QCOMPARE(w.focusWidget(), w.txtBJT[2]);
+    QCOMPARE(captions(w, {9, 10}), (QStringList{"", ""}));
+  }
+
+  void screenReadersHearMeaningfulNames() {
+    frmBJT w;
+    const auto name = [](QWidget *widget) {
+      return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    const QStringList boxes{"Tensione di Collettore", "Resistenza di Collettore",
+                            "Corrente di Collettore", "HFE / GAIN", "Tensione di BASE"};
+    for (int i = 0; i < 5; ++i)
+      QCOMPARE(name(w.txtBJT[i]), boxes[i]);
+    QCOMPARE(name(w.cboScala), u"Unit\u00E0 della Corrente di Collettore"_qs);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.cboScala)->text(QAccessible::Value),
+             QStringLiteral("mA"));
+    QCOMPARE(name(w.optSatura[2]), QStringLiteral("x 5"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.optSatura[2])->text(QAccessible::Description),
+             QStringLiteral("Moltiplicatore di Ib x 5"));
+    QCOMPARE(name(w.cmdCalcola), QStringLiteral("calcola"));
+    w.setCaption(9, QStringLiteral("corrente di base: 120 mA"));
+    QCOMPARE(name(w.lblBJT[9]), QStringLiteral("corrente di base: 120 mA"));
+    QVERIFY(w.lblBJT[9]->accessibleName().isEmpty());
+  }
+
+  void tabVisitsTheControlsInOrder() {
+    frmBJT w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QStringList visited;
+    for (int i = 0; i < 12; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList{"txtBJT(1)", "txtBJT(2)", "cboScala", "txtBJT(3)", "txtBJT(4)",
+                                   "optSatura(1)", "cmdCalcola", "picNPN", "picPNP",
+                                   "picResistenza", "optBjt(0)", "txtBJT(0)"}));
+  }
+
+  void typeOptionsBringTheirCircuitToTheFront() {
+    frmBJT w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.txtBJT[3]->setFocus();
+    const QString panel = w.caption(12);
+    QTest::mouseClick(w.optBjt[1], Qt::LeftButton);
+    QVERIFY(w.Frame1->children().indexOf(w.picPNP) > w.Frame1->children().indexOf(w.picNPN));
+    QCOMPARE(QApplication::focusWidget(), w.txtBJT[0]);
+    QCOMPARE(w.caption(12), panel);
+    QTest::mouseClick(w.optBjt[0], Qt::LeftButton);
+    QVERIFY(w.Frame1->children().indexOf(w.picNPN) > w.Frame1->children().indexOf(w.picPNP));
+  }
+
+  void multiplierOptionsRecalculate() {
+    frmBJT w;
+    std::vector<Shown> shown;
+    w.setMessageHandler([&](const QString &p, MsgBoxStyle s, const QString &) { shown.push_back({p, s}); });
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(w.optSatura[2], Qt::LeftButton); // empty inputs: asks as the button does
+    QCOMPARE(shown.size(), std::size_t(1));
+    QVERIFY(w.caption(12).contains(QStringLiteral("x 5")));
+    w.txtBJT[2]->setText(QStringLiteral("12"));
+    w.txtBJT[3]->setText(QStringLiteral("100"));
+    QTest::mouseClick(w.optSatura[0], Qt::LeftButton);
+    QCOMPARE(w.caption(9), u"corrente di base: 120 \u00B5A"_qs);
+    QTest::mouseClick(w.optSatura[2], Qt::LeftButton);
+    QCOMPARE(w.caption(9), u"corrente di base: 600 \u00B5A"_qs);
+    QCOMPARE(w.boxText(2), QStringLiteral("12"));
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "tst_window.moc"
