@@ -1,0 +1,178 @@
+#include "ui/frmBJT.h"
+#include "ui/inputBox.h"
+#include "ui/unitComboBox.h"
+
+#include <QClipboard>
+#include <QRadioButton>
+#include <QTest>
+
+class KeyboardTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<frmBJT> w;
+  QStringList prompts;
+
+  InputBox *box(int i) { return w->txtBJT[std::size_t(i)]; }
+  void type(int i, const QString &keys) {
+    box(i)->setFocus();
+    QTest::keyClicks(box(i), keys);
+  }
+
+private slots:
+  void init() {
+    w = std::make_unique<frmBJT>();
+    prompts.clear();
+    w->setMessageHandler([this](const QString &p, MsgBoxStyle, const QString &) { prompts << p; });
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+  }
+  void cleanup() { w.reset(); }
+
+  void onlyDigitsAndTheCommaGetIn_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("point becomes comma") << 2 << "12.5" << "12,5";
+    QTest::newRow("letters, blanks, signs") << 2 << "a -+eE" << "";
+    QTest::newRow("mixed") << 1 << "1k0 0" << "100";
+    QTest::newRow("second comma passes") << 1 << "1,2,3" << "1,2,3";
+    QTest::newRow("two in the voltage box") << 0 << "123" << "12";
+    QTest::newRow("three in the gain box") << 3 << "1234" << "123";
+    QTest::newRow("six in the resistance box") << 1 << "1234567" << "123456";
+    QTest::newRow("six in the current box") << 2 << "12,4567" << "12,456";
+    QTest::newRow("two in the base box") << 4 << "5.5" << "5,";
+  }
+  void onlyDigitsAndTheCommaGetIn() {
+    QFETCH(int, index);
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    box(index)->clear();
+    type(index, keys);
+    QCOMPARE(box(index)->text(), text);
+    QVERIFY(prompts.isEmpty());
+  }
+
+  void controlCodesDoNothing() {
+    QApplication::clipboard()->setText(QStringLiteral("99"));
+    box(1)->setText(QStringLiteral("47"));
+    box(1)->setFocus();
+    box(1)->selectAll();
+    QTest::keyClick(box(1), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box(1), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(box(1), Qt::Key_Escape);
+    QCOMPARE(box(1)->text(), QStringLiteral("47"));
+    // Characters beyond ASCII, one or several from one key (a dead key's
+    // composition), are discarded as well.
+    box(1)->end(false);
+    for (const QString &typed : {u"\u00E8"_qs, u"\u00B5"_qs, QStringLiteral("^1")}) {
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+      QApplication::sendEvent(box(1), &press);
+    }
+    QCOMPARE(box(1)->text(), QStringLiteral("47"));
+  }
+
+  void editingKeysKeepTheirUse() {
+    box(1)->setText(QStringLiteral("1234"));
+    box(1)->setFocus();
+    QTest::keyClick(box(1), Qt::Key_Home);
+    QTest::keyClick(box(1), Qt::Key_Delete);
+    QCOMPARE(box(1)->text(), QStringLiteral("234"));
+    QTest::keyClick(box(1), Qt::Key_End);
+    QTest::keyClick(box(1), Qt::Key_Backspace);
+    QCOMPARE(box(1)->text(), QStringLiteral("23"));
+    QTest::keyClick(box(1), Qt::Key_Left);
+    QTest::keyClick(box(1), Qt::Key_9);
+    QCOMPARE(box(1)->text(), QStringLiteral("293"));
+    QTest::keyClick(box(1), Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(box(1), Qt::Key_Delete);
+    QCOMPARE(box(1)->text(), QStringLiteral("3"));
+    QTest::keyClick(box(1), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), box(2));
+    QTest::keyClick(box(2), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), box(1));
+  }
+
+  void aBoxShortenedByTheProgramTakesTypingAgain() {
+    w->setBoxText(0, QStringLiteral("100")); // whole, beyond the two typed characters
+    box(0)->setFocus();
+    box(0)->end(false);
+    QTest::keyClick(box(0), Qt::Key_5);
+    QCOMPARE(box(0)->text(), QStringLiteral("100"));
+    QTest::keyClick(box(0), Qt::Key_Backspace);
+    QTest::keyClick(box(0), Qt::Key_Backspace);
+    QTest::keyClick(box(0), Qt::Key_7);
+    QCOMPARE(box(0)->text(), QStringLiteral("17"));
+  }
+
+  void enterCalculatesFromEveryBox_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < 5; ++i)
+      QTest::newRow(qPrintable(QStringLiteral("box %1").arg(i))) << i;
+  }
+  void enterCalculatesFromEveryBox() {
+    QFETCH(int, index);
+    box(2)->setText(QStringLiteral("12")); // a full gain and base box still calculate
+    box(3)->setText(QStringLiteral("100"));
+    box(4)->setText(QStringLiteral("12"));
+    const QString before = box(index)->text();
+    box(index)->setFocus();
+    QTest::keyClick(box(index), Qt::Key_Return);
+    QCOMPARE(w->caption(9), u"corrente di base: 360 \u00B5A"_qs);
+    QCOMPARE(box(index)->text(), before); // Enter never reaches the text
+    QCOMPARE(box(1)->text(), QString());  // only the current box fills in a resistance
+    QTest::keyClick(box(index), Qt::Key_Enter); // the keypad's Enter too
+    QCOMPARE(w->caption(9), u"corrente di base: 360 \u00B5A"_qs);
+  }
+
+  void enterInTheCurrentBoxFillsInTheResistance() {
+    box(0)->setText(QStringLiteral("12"));
+    box(3)->setText(QStringLiteral("100"));
+    box(1)->setText(QStringLiteral("999"));
+    type(2, QStringLiteral("20"));
+    QTest::keyClick(box(2), Qt::Key_Return);
+    QCOMPARE(box(1)->text(), QStringLiteral("600"));
+    QCOMPARE(box(2)->text(), QStringLiteral("20")); // the calculation read 12 V / 600 ohm
+    QCOMPARE(w->caption(9), u"corrente di base: 600 \u00B5A"_qs);
+    QCOMPARE(w->calculation().nScala, int16_t(2));
+    // Again after that run, which left the base current's unit behind.
+    QTest::keyClick(box(2), Qt::Key_Return);
+    QCOMPARE(box(1)->text(), QStringLiteral("600"));
+    QVERIFY(prompts.isEmpty());
+  }
+
+  void aFailedFillInLeavesTheResistanceAndStillCalculates_data() {
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<int>("unit");
+    QTest::newRow("lone comma") << "," << 1;
+    QTest::newRow("two commas") << "1,2,3" << 1;
+    QTest::newRow("zero") << "0" << 1;
+    QTest::newRow("no unit") << "20" << -1;
+    QTest::newRow("beyond 32-bit ohms") << "1" << 3;
+  }
+  void aFailedFillInLeavesTheResistanceAndStillCalculates() {
+    QFETCH(QString, current);
+    QFETCH(int, unit);
+    w->selectUnit(int16_t(unit));
+    box(0)->setText(QStringLiteral("12"));
+    box(1)->setText(QStringLiteral("33"));
+    box(2)->setText(current);
+    box(2)->setFocus();
+    QTest::keyClick(box(2), Qt::Key_Return);
+    QCOMPARE(box(1)->text(), QStringLiteral("33"));
+    QVERIFY(w->caption(12).startsWith(QStringLiteral("Ic= "))); // the calculation ran
+    QVERIFY(!w->caption(9).isEmpty() || !prompts.isEmpty());
+  }
+
+  void multiplierOptionsAnswerTheArrowKeys() {
+    box(2)->setText(QStringLiteral("12"));
+    box(3)->setText(QStringLiteral("100"));
+    w->optSatura[1]->setFocus();
+    QTest::keyClick(w->optSatura[1], Qt::Key_Down);
+    QVERIFY(w->optSatura[2]->isChecked());
+    QCOMPARE(w->caption(9), u"corrente di base: 600 \u00B5A"_qs);
+    QVERIFY(w->caption(12).contains(QStringLiteral("x 5")));
+  }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "tst_keyboard.moc"
