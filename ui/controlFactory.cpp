@@ -26,18 +26,18 @@ void setBackground(QWidget *widget, const QColor &color) {
   widget->setAutoFillBackground(true);
 }
 
-QWidget *createFrame(const ControlSpec &spec, QWidget *container) {
-  if (spec.border == Border::None)
+QWidget *createFrame(const ControlSpec &row, QWidget *container) {
+  if (row.border == Border::None)
     return new QFrame(container);
-  auto *frame = new QGroupBox(QString::fromUtf8(spec.text), container);
+  auto *frame = new QGroupBox(QString::fromUtf8(row.text), container);
   return frame;
 }
 
-QWidget *createLabel(const ControlSpec &spec, QWidget *container) {
+QWidget *createLabel(const ControlSpec &row, QWidget *container) {
   auto *label = new CaptionLabel(container);
-  label->setCaption(QString::fromUtf8(spec.text));
-  label->setAlignment(spec.alignment);
-  if (spec.border == Border::Sunken) {
+  label->setCaption(QString::fromUtf8(row.text));
+  label->setAlignment(row.alignment);
+  if (row.border == Border::Sunken) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(2);
   }
@@ -55,82 +55,82 @@ QWidget *createRectangle(QWidget *container) {
   return shape;
 }
 
-QWidget *createTextBox(const ControlSpec &spec, QWidget *container) {
-  auto *box = new InputBox(int16_t(spec.index), container);
-  box->setAlignment(spec.alignment);
-  box->setMaximumLength(spec.maxLength);
-  box->setProgramText(QString::fromUtf8(spec.text));
+QWidget *createTextBox(const ControlSpec &row, QWidget *container) {
+  auto *box = new InputBox(int16_t(row.index), container);
+  box->setAlignment(row.alignment);
+  box->setMaximumLength(row.maxLength);
+  box->setProgramText(QString::fromUtf8(row.text));
   return box;
 }
 
-QWidget *createPicture(const ControlSpec &spec, QWidget *container) {
-  auto *picture = new PictureBox(QString::fromUtf8(spec.picture), container);
-  if (spec.border == Border::Sunken) {
+QWidget *createPicture(const ControlSpec &row, QWidget *container) {
+  auto *picture = new PictureBox(QString::fromUtf8(row.picture), container);
+  if (row.border == Border::Sunken) {
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(2);
   }
   // Picture boxes take part in the tab order; an image does not.
-  picture->setFocusPolicy(spec.kind == Kind::PictureBox ? Qt::TabFocus : Qt::NoFocus);
+  picture->setFocusPolicy(row.kind == Kind::PictureBox ? Qt::TabFocus : Qt::NoFocus);
   return picture;
 }
 
-QWidget *createWidget(const ControlSpec &spec, QWidget *container) {
-  switch (spec.kind) {
+QWidget *createWidget(const ControlSpec &row, QWidget *container) {
+  switch (row.kind) {
   case Kind::Frame:
-    return createFrame(spec, container);
+    return createFrame(row, container);
   case Kind::Label:
-    return createLabel(spec, container);
+    return createLabel(row, container);
   case Kind::Rectangle:
     return createRectangle(container);
   case Kind::TextBox:
-    return createTextBox(spec, container);
+    return createTextBox(row, container);
   case Kind::ComboBox:
     return new UnitComboBox(container);
   case Kind::OptionButton: {
-    auto *option = new QRadioButton(QString::fromUtf8(spec.text), container);
-    option->setChecked(spec.chosen);
+    auto *option = new QRadioButton(QString::fromUtf8(row.text), container);
+    option->setChecked(row.chosen);
     return option;
   }
   case Kind::CommandButton: {
-    auto *button = new QPushButton(QString::fromUtf8(spec.text), container);
+    auto *button = new QPushButton(QString::fromUtf8(row.text), container);
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
   }
   case Kind::PictureBox:
   case Kind::Image:
-    return createPicture(spec, container);
+    return createPicture(row, container);
   }
   return nullptr;
 }
 
 } // namespace
 
-QString controlName(const ControlSpec &spec) {
-  const QString name = QString::fromUtf8(spec.name);
-  return spec.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(spec.index);
+QString controlName(const ControlSpec &row) {
+  const QString name = QString::fromUtf8(row.name);
+  return row.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(row.index);
 }
 
-QWidget *createControl(const ControlSpec &spec, QWidget *container) {
-  QWidget *widget = createWidget(spec, container);
-  widget->setObjectName(controlName(spec));
-  widget->setGeometry(twipsToPixels(spec.left, spec.top, spec.width, spec.height));
-  if (spec.font.face != Face::Default)
-    widget->setFont(fontFor(spec.font));
-  if (spec.foreground)
-    setForeground(widget, *spec.foreground);
-  if (spec.background)
-    setBackground(widget, *spec.background);
-  if (*spec.toolTip)
-    widget->setToolTip(QString::fromUtf8(spec.toolTip));
-  if (*spec.accessibleName)
-    widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-  if (spec.sizeToText) {
+QWidget *createControl(const ControlSpec &row, QWidget *container) {
+  QWidget *widget = createWidget(row, container);
+  widget->setObjectName(controlName(row));
+  widget->setGeometry(twipsToPixels(row.left, row.top, row.width, row.height));
+  if (row.font.face != Face::Default)
+    widget->setFont(fontFor(row.font));
+  if (row.foreground)
+    setForeground(widget, *row.foreground);
+  if (row.background)
+    setBackground(widget, *row.background);
+  if (*row.toolTip)
+    widget->setToolTip(QString::fromUtf8(row.toolTip));
+  if (*row.accessibleName)
+    widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
+  if (row.sizeToText) {
     auto *label = static_cast<QLabel *>(widget);
     label->setWordWrap(false);
     label->adjustSize();
   }
-  if (spec.hidden)
+  if (row.hidden)
     widget->hide();
   return widget;
 }

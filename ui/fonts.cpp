@@ -19,13 +19,13 @@ QStringList familiesFor(Face face) {
 }
 } // namespace
 
-QFont fontFor(const FontSpec &spec) {
+QFont fontFor(const FontSpec &wanted) {
   QFont font;
-  font.setFamilies(familiesFor(spec.face));
-  font.setPixelSize(int(std::lround(spec.points * 96.0 / 72.0)));
+  font.setFamilies(familiesFor(wanted.face));
+  font.setPixelSize(int(std::lround(wanted.points * 96.0 / 72.0)));
   // The rounded face is bold by design, even where the weight says regular.
-  font.setWeight(spec.bold || spec.face == Face::ArialRoundedMtBold ? QFont::Bold
-                                                                     : QFont::Normal);
-  font.setUnderline(spec.underline);
+  font.setWeight(wanted.bold || wanted.face == Face::ArialRoundedMtBold ? QFont::Bold
+                                                                         : QFont::Normal);
+  font.setUnderline(wanted.underline);
   return font;
 }

@@ -17,4 +17,4 @@ struct FontSpec {
 // Sizes are given in points at 96 dots per inch and applied in pixels, so the
 // text keeps its place in the fixed layout whatever the screen's DPI; Qt's
 // scaling then keeps it sharp.
-QFont fontFor(const FontSpec &spec);
+QFont fontFor(const FontSpec &wanted);

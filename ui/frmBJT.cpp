@@ -55,12 +55,12 @@ QVersionNumber frmBJT::programVersion() {
 
 void frmBJT::buildControls() {
   QHash<QString, QWidget *> byName{{QStringLiteral("frmBJT"), this}};
-  for (const ControlSpec &spec : controlTable()) {
-    QWidget *widget = createControl(spec, byName.value(QString::fromUtf8(spec.container)));
+  for (const ControlSpec &row : controlTable()) {
+    QWidget *widget = createControl(row, byName.value(QString::fromUtf8(row.container)));
     byName.insert(widget->objectName(), widget);
 
-    const QString name = QString::fromUtf8(spec.name);
-    const auto i = std::size_t(spec.index);
+    const QString name = QString::fromUtf8(row.name);
+    const auto i = std::size_t(row.index);
     if (name == u"txtBJT")
       txtBJT.at(i) = static_cast<InputBox *>(widget);
     else if (name == u"lblBJT")
@@ -97,8 +97,8 @@ void frmBJT::buildControls() {
       Label2 = static_cast<CaptionLabel *>(widget);
 
     // A screen reader names an input box after the caption above it.
-    if (*spec.labelledBy) {
-      auto *caption = static_cast<CaptionLabel *>(byName.value(QString::fromUtf8(spec.labelledBy)));
+    if (*row.labelledBy) {
+      auto *caption = static_cast<CaptionLabel *>(byName.value(QString::fromUtf8(row.labelledBy)));
       caption->setBuddy(widget);
       widget->setAccessibleName(caption->caption().simplified());
     }
