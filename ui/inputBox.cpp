@@ -22,6 +22,8 @@ private:
 
 InputBox::InputBox(int16_t index, QWidget *parent) : QLineEdit(parent), m_index(index) {
   setValidator(new LengthLimit(this));
+  // Numbers need no input method, and one would commit text past the key filter.
+  setAttribute(Qt::WA_InputMethodEnabled, false);
   connect(this, &QLineEdit::textChanged, this,
           [this](const QString &text) { m_lastLength = text.size(); });
 }
