@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Starts the calculator in a real X server (Xvfb) at scale 1 and at scale 2,
+# as a user would meet it: one window with its caption and client size, sharp
+# at twice the size, and a clean exit when the window is closed.
+#   check.sh PROGRAM WORKDIR
+set -euo pipefail
+prog=$1 work=$2
+here=$(cd "$(dirname "$0")" && pwd)
+mkdir -p "$work"
+caption="BJT Base Resistor Calculator 0.2"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+fifo=$(mktemp -u); mkfifo "$fifo"
+Xvfb -displayfd 4 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp 4>"$fifo" 2>/dev/null &
+xvfb=$!
+read -r num <"$fifo"; rm -f "$fifo"
+export DISPLAY=:$num
+app=
+trap '[ -n "$app" ] && kill $app 2>/dev/null; kill $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
+
+for scale in 1 2; do
+  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$prog" >"$work/out-$scale.txt" 2>&1 &
+  app=$!
+  windows=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app" || true)
+  [ "$(printf '%s\n' "$windows" | grep -c .)" -eq 1 ] || fail "scale $scale: expected one window, got: $windows"
+  win=$windows
+  name=$(xdotool getwindowname "$win")
+  [ "$name" = "$caption" ] || fail "scale $scale: caption '$name'"
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  [ "$WIDTH" -eq $((617 * scale)) ] && [ "$HEIGHT" -eq $((474 * scale)) ] ||
+    fail "scale $scale: client size ${WIDTH}x$HEIGHT"
+  sleep 0.5
+  import -window "$win" "$work/window-$scale.png"
+  python3 "$here/close_window.py" "$win"
+  status=0
+  timeout 10 tail --pid="$app" -f /dev/null || fail "scale $scale: still running after close"
+  wait "$app" || status=$?
+  app=
+  [ "$status" -eq 0 ] || fail "scale $scale: exit code $status"
+  echo "scale $scale: one window '$name', ${WIDTH}x$HEIGHT, exit code 0"
+done
+
+# At scale 2 the circuit picture and the title are drawn anew at twice the
+# pixels, not enlarged from scale 1: they must differ clearly both from the
+# scale-1 capture blown up pixel by pixel and from it enlarged smoothly.
+sharp() { # a region at scale 1: x y w h
+  convert "$work/window-2.png" -crop "$(($3 * 2))x$(($4 * 2))+$(($1 * 2))+$(($2 * 2))" +repage "$work/drawn.png"
+  total=$(($3 * $4 * 4))
+  for enlarge in -sample -resize; do
+    convert "$work/window-1.png" -crop "$3x$4+$1+$2" +repage "$enlarge" 200% "$work/enlarged.png"
+    differing=$(compare -metric AE -fuzz 15% "$work/enlarged.png" "$work/drawn.png" null: 2>&1 || true)
+    echo "region $*: $differing of $total pixels differ from the scale-1 capture enlarged with $enlarge"
+    [ "$((differing * 100))" -ge "$((total * 4))" ] || fail "region $* looks enlarged, not redrawn"
+  done
+}
+sharp 322 66 175 125 # the NPN circuit
+sharp 24 28 569 25    # the title
