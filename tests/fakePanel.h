@@ -72,10 +72,10 @@ public:
 };
 
 // A calculator on a fake panel, as the window has it after start-up.
-struct Bench {
-  FakePanel panel;
+template <class P> struct BasicBench {
+  P panel;
   Calculator calc{panel};
-  Bench() {
+  BasicBench() {
     panel.calculator = &calc;
     calc.nScala = 1;
     panel.captions[9] = QStringLiteral("corrente di base:");
@@ -84,3 +84,4 @@ struct Bench {
     panel.captions[13] = QStringLiteral("Watt:");
   }
 };
+using Bench = BasicBench<FakePanel>;

@@ -15,6 +15,7 @@
 #include "ui/unitComboBox.h"
 #include "version.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHash>
@@ -39,7 +40,11 @@ frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
   installUnitSelectorAccessibility();
   setObjectName(QStringLiteral("frmBJT"));
   setWindowTitle(baseCaption);
-  setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
+  // The window shows the application's icon (app/appSetup.cpp), so that each
+  // size of it is drawn once for the whole program; a window made without
+  // that set-up, as in the tests, carries the drawing itself.
+  if (QApplication::windowIcon().isNull())
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
   setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
   buildControls();
   connectEvents();

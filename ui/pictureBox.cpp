@@ -3,8 +3,13 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+// The box fills its whole area (the background, then the border and the
+// drawing), so Qt need not paint what lies beneath it: the circuit hidden
+// behind the other one is rendered only when it is brought to the front.
 PictureBox::PictureBox(const QString &resource, QWidget *parent)
-    : QFrame(parent), m_resource(resource) {}
+    : QFrame(parent), m_resource(resource) {
+  setAutoFillBackground(true);
+}
 
 void PictureBox::paintEvent(QPaintEvent *event) {
   QFrame::paintEvent(event); // the border

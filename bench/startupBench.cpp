@@ -1,0 +1,289 @@
+// Times the program's start-up against the toolkit's floor. Runs
+// bench_startup_probe in turn as "window" (the real window with its start-up),
+// "bare" (an empty QWidget of the same size, same application set-up) and
+// "label" (the same with one QLabel), measuring each process from spawn to
+// exit (which it does right after its first frame), its processor time and
+// its peak resident memory; first on the offscreen platform, then on xcb
+// under a private Xvfb.
+//
+//   bench_startup [--runs N] [--warmup N] [--platform offscreen|xcb|both] [--probe PATH]
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+struct Sample {
+  double milliseconds; // wall time, spawn to exit
+  double cpuMilliseconds; // user + system time of the child
+  double peakMiB; // peak resident memory of the child
+};
+
+struct Summary {
+  double median, q1, q3, min, max;
+};
+
+double quantile(std::vector<double> values, double q) {
+  std::sort(values.begin(), values.end());
+  const double position = q * double(values.size() - 1);
+  const auto below = std::size_t(position);
+  const std::size_t above = std::min(below + 1, values.size() - 1);
+  return values[below] + (position - double(below)) * (values[above] - values[below]);
+}
+
+Summary summarize(const std::vector<double> &values) {
+  return {quantile(values, 0.5), quantile(values, 0.25), quantile(values, 0.75),
+          *std::min_element(values.begin(), values.end()),
+          *std::max_element(values.begin(), values.end())};
+}
+
+double now() {
+  timespec t{};
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// The environment of this process with some variables replaced.
+class Environment {
+public:
+  Environment(const std::vector<std::pair<std::string, std::string>> &replaced) {
+    for (char **e = environ; *e; ++e) {
+      const std::string entry = *e;
+      const bool keep = std::none_of(replaced.begin(), replaced.end(), [&](const auto &r) {
+        return entry.compare(0, r.first.size() + 1, r.first + '=') == 0;
+      });
+      if (keep)
+        m_entries.push_back(entry);
+    }
+    for (const auto &[name, value] : replaced)
+      m_entries.push_back(name + '=' + value);
+    for (std::string &entry : m_entries)
+      m_pointers.push_back(entry.data());
+    m_pointers.push_back(nullptr);
+  }
+  char **get() { return m_pointers.data(); }
+
+private:
+  std::vector<std::string> m_entries;
+  std::vector<char *> m_pointers;
+};
+
+// Spawns program with its standard output and error on /dev/null.
+pid_t spawn(const std::string &program, std::vector<std::string> arguments, char **envp,
+            const std::vector<int> &closeInChild = {}) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  for (int fd : closeInChild)
+    posix_spawn_file_actions_addclose(&actions, fd);
+  arguments.insert(arguments.begin(), program);
+  std::vector<char *> argv;
+  for (std::string &a : arguments)
+    argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = -1;
+  const int error = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), envp);
+  posix_spawn_file_actions_destroy(&actions);
+  if (error != 0) {
+    std::fprintf(stderr, "cannot start %s: %s\n", program.c_str(), std::strerror(error));
+    return -1;
+  }
+  return pid;
+}
+
+// One start-up of the probe: wall time from spawn to exit and the peak
+// resident memory of the child, as the kernel accounts it.
+std::optional<Sample> runProbe(const std::string &probe, const char *mode, char **envp) {
+  const double start = now();
+  const pid_t pid = spawn(probe, {mode}, envp);
+  if (pid < 0)
+    return std::nullopt;
+  int status = 0;
+  rusage usage{};
+  while (wait4(pid, &status, 0, &usage) < 0)
+    if (errno != EINTR)
+      return std::nullopt;
+  const double elapsed = now() - start;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "%s %s failed (status %d); run it by hand to see why\n", probe.c_str(),
+                 mode, status);
+    return std::nullopt;
+  }
+  const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+  return Sample{elapsed, ms(usage.ru_utime) + ms(usage.ru_stime), double(usage.ru_maxrss) / 1024.0};
+}
+
+// The private X server, for the signal handler: interrupted, the benchmark
+// takes its server down with it.
+volatile sig_atomic_t xServerPid = -1;
+
+void stopXServerAndDie(int signal) {
+  if (xServerPid > 0)
+    kill(pid_t(xServerPid), SIGTERM);
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+// A private X server on a free display, found with -displayfd.
+class PrivateXServer {
+public:
+  bool start() {
+    int fds[2];
+    if (pipe(fds) != 0)
+      return false;
+    Environment env({});
+    m_pid = spawn("Xvfb",
+                  {"-displayfd", std::to_string(fds[1]), "-screen", "0", "1600x1200x24", "-dpi",
+                   "96", "-nolisten", "tcp"},
+                  env.get(), {fds[0]});
+    close(fds[1]);
+    xServerPid = m_pid;
+    std::string number;
+    char c = 0;
+    while (m_pid > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+      number += c;
+    close(fds[0]);
+    if (number.empty()) {
+      stop();
+      return false;
+    }
+    m_display = ':' + number;
+    return true;
+  }
+  void stop() {
+    if (m_pid > 0) {
+      kill(m_pid, SIGTERM);
+      waitpid(m_pid, nullptr, 0);
+      m_pid = -1;
+      xServerPid = -1;
+    }
+  }
+  ~PrivateXServer() { stop(); }
+  const std::string &display() const { return m_display; }
+
+private:
+  pid_t m_pid = -1;
+  std::string m_display;
+};
+
+bool benchPlatform(const std::string &probe, const std::string &platform,
+                   const std::string &display, int runs, int warmup) {
+  std::vector<std::pair<std::string, std::string>> replaced{{"QT_QPA_PLATFORM", platform}};
+  if (!display.empty())
+    replaced.emplace_back("DISPLAY", display);
+  Environment env(replaced);
+
+  // 0 the real window, 1 the bare floor, 2 the floor with one line of text.
+  constexpr int Modes = 3;
+  const char *const modes[Modes] = {"window", "bare", "label"};
+  const char *const names[Modes] = {"window", "bare QWidget", "QWidget+QLabel"};
+
+  for (int i = 0; i < warmup; ++i)
+    for (const char *mode : modes)
+      if (!runProbe(probe, mode, env.get()))
+        return false;
+
+  // Interleaved, the order rotated every round, so that a slow spell of the
+  // machine falls on every kind alike.
+  std::vector<double> wall[Modes], cpu[Modes], memory[Modes];
+  for (int i = 0; i < runs; ++i) {
+    for (int k = 0; k < Modes; ++k) {
+      const int which = (i + k) % Modes;
+      const auto sample = runProbe(probe, modes[which], env.get());
+      if (!sample)
+        return false;
+      wall[which].push_back(sample->milliseconds);
+      cpu[which].push_back(sample->cpuMilliseconds);
+      memory[which].push_back(sample->peakMiB);
+    }
+  }
+
+  Summary t[Modes], c[Modes], m[Modes];
+  for (int w = 0; w < Modes; ++w) {
+    t[w] = summarize(wall[w]);
+    c[w] = summarize(cpu[w]);
+    m[w] = summarize(memory[w]);
+  }
+  std::printf("start-up to first frame, %s%s%s, %d runs of each, interleaved\n", platform.c_str(),
+              display.empty() ? "" : " on Xvfb ", display.c_str(), runs);
+  std::printf("  %-15s %-34s  %8s  %s\n", "", "wall ms: median [q1-q3] (min-max)", "cpu ms",
+              "peak RSS MiB (min-max)");
+  for (int w = 0; w < Modes; ++w)
+    std::printf("  %-15s %6.1f [%5.1f-%5.1f] (%5.1f-%5.1f)  %8.1f  %6.1f (%.1f-%.1f)\n", names[w],
+                t[w].median, t[w].q1, t[w].q3, t[w].min, t[w].max, c[w].median, m[w].median,
+                m[w].min, m[w].max);
+  for (int floor : {1, 2})
+    std::printf("  window / %-15s wall %5.2fx   cpu %5.2fx   memory %+5.1f MiB\n", names[floor],
+                t[0].median / t[floor].median, c[0].median / c[floor].median,
+                m[0].median - m[floor].median);
+  std::printf("\n");
+  return true;
+}
+
+std::string besideThisProgram(const char *argv0, const char *name) {
+  std::string path = argv0;
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? std::string(name) : path.substr(0, slash + 1) + name;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+  int runs = 30, warmup = 3;
+  std::string platform = "both";
+  std::string probe = besideThisProgram(argv[0], "bench_startup_probe");
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--runs" && hasValue)
+      runs = std::max(1, std::atoi(argv[++i]));
+    else if (arg == "--warmup" && hasValue)
+      warmup = std::max(0, std::atoi(argv[++i]));
+    else if (arg == "--platform" && hasValue)
+      platform = argv[++i];
+    else if (arg == "--probe" && hasValue)
+      probe = argv[++i];
+    else
+      platform.clear(); // not one the benchmark knows: print the usage
+    if (platform != "offscreen" && platform != "xcb" && platform != "both") {
+      std::fprintf(stderr,
+                   "usage: %s [--runs N] [--warmup N] [--platform offscreen|xcb|both] "
+                   "[--probe PATH]\n",
+                   argv[0]);
+      return 2;
+    }
+  }
+
+  for (int signal : {SIGINT, SIGTERM, SIGHUP})
+    std::signal(signal, stopXServerAndDie);
+
+  bool ok = true;
+  if (platform == "offscreen" || platform == "both")
+    ok = benchPlatform(probe, "offscreen", "", runs, warmup) && ok;
+  if (platform == "xcb" || platform == "both") {
+    PrivateXServer x;
+    if (!x.start()) {
+      std::fprintf(stderr, "cannot start Xvfb (Debian package xvfb); xcb not measured\n");
+      return 1;
+    }
+    ok = benchPlatform(probe, "xcb", x.display(), runs, warmup) && ok;
+  }
+  return ok ? 0 : 1;
+}
