@@ -56,32 +56,14 @@ bool Calculator::checkAndCompleteInputs(Run &run) {
     return false;
   }
 
-  // The conversions of each fill-in take the current first, then the other box.
-  if (run.Rc == 0 && run.Vc > 0) {
-    if (run.Ic > 0) {
-      resumeNext([&] {
-        const float current = toSingle(panel.boxText(box::CollectorCurrent));
-        const float voltage = toSingle(panel.boxText(box::CollectorVoltage));
-        panel.setBoxText(box::CollectorResistance, textOf(CalcolaRc(voltage, current)));
-      });
-    } else {
-      askFor(QStringLiteral("Inserire un valore di resistenza   "), box::CollectorResistance);
-      return false;
-    }
-  }
-
-  if (run.Rc > 0 && run.Vc == 0) {
-    if (run.Ic > 0) {
-      resumeNext([&] {
-        const float current = toSingle(panel.boxText(box::CollectorCurrent));
-        const float resistance = toSingle(panel.boxText(box::CollectorResistance));
-        panel.setBoxText(box::CollectorVoltage, textOf(CalcolaVc(resistance, current)));
-      });
-    } else {
-      askFor(QStringLiteral("Inserire un valore di tensione   "), box::CollectorVoltage);
-      return false;
-    }
-  }
+  if (run.Rc == 0 && run.Vc > 0 &&
+      !fillInOrAskFor(run, box::CollectorResistance, box::CollectorVoltage,
+                      &Calculator::CalcolaRc, QStringLiteral("Inserire un valore di resistenza   ")))
+    return false;
+  if (run.Rc > 0 && run.Vc == 0 &&
+      !fillInOrAskFor(run, box::CollectorVoltage, box::CollectorResistance,
+                      &Calculator::CalcolaVc, QStringLiteral("Inserire un valore di tensione   ")))
+    return false;
 
   if (run.Rc > 0 && run.Vc > 0)
     completeCollectorCurrent(run);
@@ -110,6 +92,25 @@ bool Calculator::checkAndCompleteInputs(Run &run) {
     }
   }
   return true;
+}
+
+// A missing collector resistance or voltage is computed from the other one
+// and the current; without a current it is asked for (returning false: the
+// run ends). The conversions take the current first, then the other box; a
+// fill-in that fails leaves the box as it was.
+bool Calculator::fillInOrAskFor(const Run &run, int16_t missing, int16_t known,
+                                float (Calculator::*compute)(float, float) const,
+                                const QString &prompt) {
+  if (run.Ic > 0) {
+    resumeNext([&] {
+      const float current = toSingle(panel.boxText(box::CollectorCurrent));
+      const float other = toSingle(panel.boxText(known));
+      panel.setBoxText(missing, textOf((this->*compute)(other, current)));
+    });
+    return true;
+  }
+  askFor(prompt, missing);
+  return false;
 }
 
 // Collector current from voltage and resistance, ranged from amperes into a

@@ -51,6 +51,8 @@ private:
   };
 
   bool checkAndCompleteInputs(Run &run);
+  bool fillInOrAskFor(const Run &run, int16_t missing, int16_t known,
+                      float (Calculator::*compute)(float, float) const, const QString &prompt);
   void completeCollectorCurrent(Run &run);
   void applyMultiplier(Run &run);
   void showResults(Run &run);
