@@ -1,6 +1,8 @@
 #include "ui/pictureBox.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 
 // The box fills its whole area (the background, then the border and the
@@ -24,5 +26,23 @@ void PictureBox::paintEvent(QPaintEvent *event) {
     painter.end();
     m_rendered.setDevicePixelRatio(ratio);
   }
-  QPainter(this).drawPixmap(area.topLeft(), m_rendered);
+  QPainter painter(this);
+  painter.drawPixmap(area.topLeft(), m_rendered);
+  if (hasFocus()) { // reached with Tab: show where the keyboard is
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = area.adjusted(1, 1, -1, -1);
+    focus.backgroundColor = Qt::white;
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+  }
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event) {
+  QFrame::focusInEvent(event);
+  update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event) {
+  QFrame::focusOutEvent(event);
+  update();
 }
