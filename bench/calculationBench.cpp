@@ -42,9 +42,8 @@ class CalculationBench : public QObject {
     frmBJT w;
     QStringList shown;
     Window() {
-      w.setMessageHandler([this](const QString &prompt, MsgBoxStyle, const QString &) {
-        shown << prompt;
-      });
+      w.setMessageHandler(
+          [this](const QString &prompt, MsgBoxStyle, const QString &) { shown << prompt; });
       w.show();
       const QStringList typed{"12", "1000", "", "100", "5"};
       for (int16_t i = 0; i < 5; ++i)
@@ -75,9 +74,7 @@ private slots:
     QVERIFY(QTest::qWaitForWindowExposed(&f.w));
     f.w.cmdCalcola_Click();
     QVERIFY(check(f.w, f.shown));
-    QBENCHMARK {
-      f.w.cmdCalcola_Click();
-    }
+    QBENCHMARK { f.w.cmdCalcola_Click(); }
     QVERIFY(check(f.w, f.shown));
   }
 
@@ -110,9 +107,7 @@ private slots:
       return prompts;
     };
     QVERIFY(check(b.panel, shown()));
-    QBENCHMARK {
-      b.calc.cmdCalcola_Click();
-    }
+    QBENCHMARK { b.calc.cmdCalcola_Click(); }
     QVERIFY(check(b.panel, shown()));
   }
 };

@@ -30,9 +30,9 @@ extern char **environ;
 namespace {
 
 struct Sample {
-  double milliseconds; // wall time, spawn to exit
+  double milliseconds;    // wall time, spawn to exit
   double cpuMilliseconds; // user + system time of the child
-  double peakMiB; // peak resident memory of the child
+  double peakMiB;         // peak resident memory of the child
 };
 
 struct Summary {

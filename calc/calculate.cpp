@@ -57,12 +57,12 @@ bool Calculator::checkAndCompleteInputs(Run &run) {
   }
 
   if (run.Rc == 0 && run.Vc > 0 &&
-      !fillInOrAskFor(run, box::CollectorResistance, box::CollectorVoltage,
-                      &Calculator::CalcolaRc, QStringLiteral("Inserire un valore di resistenza   ")))
+      !fillInOrAskFor(run, box::CollectorResistance, box::CollectorVoltage, &Calculator::CalcolaRc,
+                      QStringLiteral("Inserire un valore di resistenza   ")))
     return false;
   if (run.Rc > 0 && run.Vc == 0 &&
-      !fillInOrAskFor(run, box::CollectorVoltage, box::CollectorResistance,
-                      &Calculator::CalcolaVc, QStringLiteral("Inserire un valore di tensione   ")))
+      !fillInOrAskFor(run, box::CollectorVoltage, box::CollectorResistance, &Calculator::CalcolaVc,
+                      QStringLiteral("Inserire un valore di tensione   ")))
     return false;
 
   if (run.Rc > 0 && run.Vc > 0)
@@ -85,9 +85,8 @@ bool Calculator::checkAndCompleteInputs(Run &run) {
         resumeNext([&] { run.Ic = toSingle(text); });
         resumeNext([&] { ValoreScalato = AdattaScala(run.Ic); });
         resumeNext([&] { run.Ic = ValoreScalato; });
-        resumeNext([&] {
-          panel.setBoxText(box::CollectorCurrent, textOf(roundToDigits(run.Ic, 2)));
-        });
+        resumeNext(
+            [&] { panel.setBoxText(box::CollectorCurrent, textOf(roundToDigits(run.Ic, 2))); });
       }
     }
   }

@@ -33,19 +33,20 @@ void Calculator::showResults(Run &run) {
   // Rb = (Vbb - 0.7 V) / Ib in amperes. Nothing of the resistor is shown when
   // it cannot be computed (no base current, no unit) or is not a whole number
   // of ohms that fits 32 bits: a made-up 0 ohms would be a bad recommendation.
-  const bool haveResistor =
-      resumeNext([&] {
-        if (!namesUnit(nScala))
-          raiseError(err::SubscriptOutOfRange);
-        const double amperes = quotient(double(ValoreScalato), run.FattoriScala[nScala]);
-        Rb = toSingle(quotient(double(run.Vbb) - 0.7, amperes));
-      }) &&
-      resumeNext([&] { RbOhm = toLong(double(Rb)); });
+  const bool haveResistor = resumeNext([&] {
+                              if (!namesUnit(nScala))
+                                raiseError(err::SubscriptOutOfRange);
+                              const double amperes =
+                                  quotient(double(ValoreScalato), run.FattoriScala[nScala]);
+                              Rb = toSingle(quotient(double(run.Vbb) - 0.7, amperes));
+                            }) &&
+                            resumeNext([&] { RbOhm = toLong(double(Rb)); });
 
   if (haveResistor) {
     const QString crLf = QString::fromUtf16(CrLf);
     resumeNext([&] {
-      TestoOhm = formatNumber(double(RbOhm), QStringLiteral("#,###")) + QStringLiteral(" Ohm") + crLf;
+      TestoOhm =
+          formatNumber(double(RbOhm), QStringLiteral("#,###")) + QStringLiteral(" Ohm") + crLf;
     });
     resumeNext([&] {
       const float kilo = roundToDigits(singleQuotient(Rb, 1000), 2);
@@ -82,7 +83,8 @@ void Calculator::showResults(Run &run) {
       raiseError(err::SubscriptOutOfRange);
     const float current = toSingle(panel.boxText(box::CollectorCurrent));
     const float voltage = toSingle(panel.boxText(box::CollectorVoltage));
-    panel.setCaption(label::Power, QStringLiteral("Watt:  ") + textOf(CalcolaWatt(voltage, current)));
+    panel.setCaption(label::Power,
+                     QStringLiteral("Watt:  ") + textOf(CalcolaWatt(voltage, current)));
   });
   resumeNext([&] { nScala = baseUnit; });
 }

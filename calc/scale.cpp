@@ -15,8 +15,8 @@ struct Unit {
 };
 
 constexpr Unit units[] = {
-    {u" A", u"Ampere"},           {u" mA", u"MilliAmpere"}, {u" \u00B5A", u"MicroAmpere"},
-    {u" nA", u"NanoAmpere"},      {u" pA", u"PicoAmpere"},
+    {u" A", u"Ampere"},      {u" mA", u"MilliAmpere"}, {u" \u00B5A", u"MicroAmpere"},
+    {u" nA", u"NanoAmpere"}, {u" pA", u"PicoAmpere"},
 };
 constexpr Unit noUnit = {u" ERR", u"Errore"};
 

@@ -137,6 +137,4 @@ float singleQuotient(float dividend, float divisor) {
   return toSingle(quotient(dividend, divisor));
 }
 
-float singleProduct(float left, float right) {
-  return toSingle(double(left) * double(right));
-}
+float singleProduct(float left, float right) { return toSingle(double(left) * double(right)); }

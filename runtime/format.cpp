@@ -73,8 +73,7 @@ void roundedDigits(double value, int significant, int decimals, std::string &who
 QString format(double value, int significant, const QString &patternText) {
   const Pattern p = parsePattern(patternText);
   std::string whole, fraction;
-  roundedDigits(std::isfinite(value) ? value : 0.0, significant, p.maxDecimals, whole,
-                fraction);
+  roundedDigits(std::isfinite(value) ? value : 0.0, significant, p.maxDecimals, whole, fraction);
 
   while (int(fraction.size()) > p.minDecimals && fraction.back() == '0')
     fraction.pop_back();

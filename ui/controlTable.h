@@ -10,7 +10,17 @@
 // The window's static definition: every control with its container, place
 // and size in twips, texts, fonts, colours and other properties, in the
 // order the controls are created (a later one lies above an earlier one).
-enum class Kind { Frame, Label, Rectangle, TextBox, ComboBox, OptionButton, CommandButton, PictureBox, Image };
+enum class Kind {
+  Frame,
+  Label,
+  Rectangle,
+  TextBox,
+  ComboBox,
+  OptionButton,
+  CommandButton,
+  PictureBox,
+  Image
+};
 enum class Border { None, Etched, Sunken };
 
 struct ControlSpec {
@@ -28,9 +38,9 @@ struct ControlSpec {
   std::optional<QColor> foreground = {};
   std::optional<QColor> background = {};
   bool hidden = false;
-  bool chosen = false;      // option buttons
-  bool sizeToText = false;  // the label's width follows its text
-  const char *picture = ""; // resource path of a picture box or image
+  bool chosen = false;         // option buttons
+  bool sizeToText = false;     // the label's width follows its text
+  const char *picture = "";    // resource path of a picture box or image
   const char *labelledBy = ""; // the caption whose text names the control
   const char *accessibleName = "";
 };

@@ -25,7 +25,7 @@ QFont fontFor(const FontSpec &wanted) {
   font.setPixelSize(int(std::lround(wanted.points * 96.0 / 72.0)));
   // The rounded face is bold by design, even where the weight says regular.
   font.setWeight(wanted.bold || wanted.face == Face::ArialRoundedMtBold ? QFont::Bold
-                                                                         : QFont::Normal);
+                                                                        : QFont::Normal);
   font.setUnderline(wanted.underline);
   return font;
 }

@@ -260,7 +260,9 @@ void frmBJT::selectUnit(int16_t index) { cboScala->setListIndex(index); }
 
 int16_t frmBJT::multiplierUpperBound() const { return int16_t(optSatura.size() - 1); }
 
-bool frmBJT::multiplierChosen(int16_t index) const { return element(optSatura, index)->isChecked(); }
+bool frmBJT::multiplierChosen(int16_t index) const {
+  return element(optSatura, index)->isChecked();
+}
 
 QString frmBJT::multiplierCaption(int16_t index) const { return element(optSatura, index)->text(); }
 
@@ -269,7 +271,8 @@ void frmBJT::showMessage(const QString &prompt, MsgBoxStyle style, const QString
     m_messageHandler(prompt, style, title);
     return;
   }
-  const auto icon = style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
+  const auto icon =
+      style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
   QMessageBox box(icon, title, prompt, QMessageBox::Ok, this);
   box.exec();
 }
