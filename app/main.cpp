@@ -9,5 +9,6 @@ int main(int argc, char *argv[]) {
 
   frmBJT window;
   window.show();
+  window.activateWindow(); // typing goes to the collector-voltage box at once
   return app.exec();
 }
