@@ -9,7 +9,8 @@
 
 void setUpApplication() {
   QApplication::setApplicationName(QStringLiteral("bjt-calculator"));
-  QApplication::setApplicationVersion(QString::fromLatin1(version::text));
+  // The program tells its version as its file version text, "0.00.0002".
+  QApplication::setApplicationVersion(QString::fromLatin1(version::fileVersionText));
   QApplication::setDesktopFileName(QStringLiteral("io.github.bjtcalc.BjtCalculator"));
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
