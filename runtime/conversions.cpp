@@ -3,17 +3,45 @@
 #include "runtime/errors.h"
 #include "runtime/rounding.h"
 
+#include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <string>
+#include <system_error>
 
 namespace {
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Whether a number spelled as digits[.digits][e[sign]digits], known to lie
+// outside the range of a double, is too large rather than too small: its
+// first significant digit stands left of the point once the exponent is
+// applied.
+bool isHuge(const std::string &plain) {
+  const auto e = plain.find('e');
+  const std::string mantissa = plain.substr(0, e);
+  const auto point = std::min(mantissa.find('.'), mantissa.size());
+  const auto first = mantissa.find_first_of("123456789");
+  if (first == std::string::npos)
+    return false;
+  // Decimal position of the first significant digit: 1 for "5", 0 for ".5".
+  long long magnitude =
+      first < point ? (long long)(point - first) : -(long long)(first - point - 1);
+  if (e != std::string::npos) {
+    long long exponent = 0;
+    const char *from = plain.data() + e + 1;
+    const bool negative = *from == '-';
+    if (*from == '+' || *from == '-')
+      ++from;
+    for (; from != plain.data() + plain.size() && exponent < 1'000'000'000; ++from)
+      exponent = exponent * 10 + (*from - '0');
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude > 0;
+}
 
 // Reads a number written the Italian way and returns it as a double. The
 // grammar is strict where a lax reading could silently change the value: a
@@ -26,10 +54,14 @@ double parseNumber(const QString &text) {
   while (end > begin && isBlank(text[end - 1]))
     --end;
 
-  std::string plain; // the same number in the C locale, for strtod
+  // The same number spelled for std::from_chars, which reads it the same way
+  // whatever the process's locale is (strtod would follow LC_NUMERIC, and a
+  // desktop in Italian would then stop reading at the point).
+  std::string plain;
   qsizetype i = begin;
+  bool negative = false;
   if (i < end && (text[i] == u'+' || text[i] == u'-'))
-    plain += char(text[i++].unicode());
+    negative = text[i++] == u'-';
 
   int mantissaDigits = 0;
   int groupDigits = 0;
@@ -79,10 +111,19 @@ double parseNumber(const QString &text) {
   if (i != end)
     raiseError(err::TypeMismatch);
 
-  const double value = std::strtod(plain.c_str(), nullptr);
+  double value = 0;
+  const auto [last, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  if (last != plain.data() + plain.size())
+    raiseError(err::TypeMismatch);
+  if (ec == std::errc::result_out_of_range) {
+    // Too large overflows; too small to be told from zero reads as zero.
+    if (isHuge(plain))
+      raiseError(err::Overflow);
+    value = 0;
+  }
   if (!std::isfinite(value))
     raiseError(err::Overflow);
-  return value;
+  return negative ? -value : value;
 }
 
 template <class Int> Int toWhole(double value) {
@@ -98,9 +139,14 @@ template <class Int> Int toWhole(double value) {
 QString textWithSignificantDigits(double value, int digits) {
   if (value == 0)
     return QStringLiteral("0"); // never "-0"
+  // The shortest of plain and exponent form, as "%G" would write it, but
+  // without the C library's locale: the comma is put in here.
   char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
-  return QString::fromLatin1(buffer).replace(u'.', u',');
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+  QString text = QString::fromLatin1(buffer, written.ptr - buffer);
+  text.replace(u'.', u',').replace(u'e', u'E');
+  return text;
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "runtime/format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -30,14 +29,23 @@ Pattern parsePattern(const QString &text) {
 // fraction digit strings (the whole part without leading zeros).
 void roundedDigits(double value, int significant, int decimals, std::string &whole,
                    std::string &fraction) {
+  // std::to_chars writes the same digits in every locale, unlike printf.
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(value));
+  const char *const end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                        std::chars_format::scientific, significant - 1)
+                              .ptr;
   std::string digits;
   const char *c = buffer;
-  for (; *c && *c != 'e'; ++c)
+  for (; c != end && *c != 'e'; ++c)
     if (*c >= '0' && *c <= '9')
       digits += *c;
-  const int exponent = std::atoi(c + 1);
+  int exponent = 0;
+  if (c != end && c + 1 != end) {
+    const char *from = c + 1;
+    if (*from == '+')
+      ++from; // from_chars takes a minus sign only
+    std::from_chars(from, end, exponent);
+  }
 
   // digits d0 d1 d2 ... stand for d0.d1d2... x 10^exponent. Give the string
   // enough leading and trailing zeros that the point falls inside it, after

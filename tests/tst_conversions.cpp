@@ -3,6 +3,8 @@
 #include "runtime/resume.h"
 #include "runtime/rounding.h"
 
+#include "desktopLocales.h"
+
 #include <QTest>
 
 #include <cfloat>
@@ -22,6 +24,10 @@ template <class F> int errorOf(F &&f) {
 class ConversionsTest : public QObject {
   Q_OBJECT
 private slots:
+  // Every case below runs in each desktop locale: the program's numbers must
+  // read and write the same whatever the process's locale is.
+  void initTestCase_data() { addDesktopLocales(); }
+  void init() { SWITCH_TO_DESKTOP_LOCALE(); }
   void textToWholeNumbersRoundsHalvesToEven_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("long32");
@@ -52,6 +58,8 @@ private slots:
     QTest::newRow("32-bit top") << "2147483647" << 2147483647 << 0 << 0 << 6;
     QTest::newRow("rounds beyond 32 bits") << "2147483647,5" << 0 << 6 << 0 << 6;
     QTest::newRow("huge exponent") << "1E999" << 0 << 6 << 0 << 6;
+    QTest::newRow("huge with a negative exponent") << "1000000000E-300000000000" << 0 << 0 << 0 << 0;
+    QTest::newRow("decimals with a huge exponent") << "0,001E+400" << 0 << 6 << 0 << 6;
   }
   void textToWholeNumbersRoundsHalvesToEven() {
     QFETCH(QString, text);
@@ -72,6 +80,14 @@ private slots:
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("singleError");
     QTest::newRow("decimal comma") << "12,5" << 12.5 << 0;
+    QTest::newRow("five and a half") << "5,5" << 5.5 << 0;
+    QTest::newRow("below one") << "0,7" << 0.7 << 0;
+    QTest::newRow("exponent with decimals") << "1,5E+03" << 1500.0 << 0;
+    QTest::newRow("negative exponent") << "2,2E-3" << 0.0022 << 0;
+    QTest::newRow("grouped with decimals") << "1.234,5" << 1234.5 << 0;
+    QTest::newRow("negative decimal") << "-0,25" << -0.25 << 0;
+    QTest::newRow("too small to tell from zero") << "1,5E-400" << 0.0 << 0;
+    QTest::newRow("many digits, tiny exponent") << "123456E-330" << 0.0 << 0;
     QTest::newRow("leading comma") << ",25" << 0.25 << 0;
     QTest::newRow("written exponent") << "1,234568E+07" << 12345680.0 << 0;
     QTest::newRow("largest single") << "3,4E38" << 3.4e38 << 0;
@@ -118,6 +134,10 @@ private slots:
     QTest::newRow("double decimals") << 35.8 << false << "35,8";
     QTest::newRow("double fifteen digits") << 123456789012345.0 << false << "123456789012345";
     QTest::newRow("double exponent") << 1e15 << false << "1E+15";
+    QTest::newRow("single small exponent") << 1.5e-7 << true << "1,5E-07";
+    QTest::newRow("single below one") << 0.0055 << true << "0,0055";
+    QTest::newRow("negative decimals") << -25.53191 << true << "-25,53191";
+    QTest::newRow("single rounds at seven digits") << 2181.8181 << true << "2181,818";
   }
   void numbersToText() {
     QFETCH(double, value);

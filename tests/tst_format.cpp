@@ -1,10 +1,16 @@
 #include "runtime/format.h"
 
+#include "desktopLocales.h"
+
 #include <QTest>
 
 class FormatTest : public QObject {
   Q_OBJECT
 private slots:
+  // Every case below runs in each desktop locale: the program's numbers must
+  // read and write the same whatever the process's locale is.
+  void initTestCase_data() { addDesktopLocales(); }
+  void init() { SWITCH_TO_DESKTOP_LOCALE(); }
   void patternsGroupAndRound_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("single");
