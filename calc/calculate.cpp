@@ -24,6 +24,7 @@ void Calculator::cmdCalcola_Click() {
   // run stops for missing input.
   resumeNext([&] { panel.setCaption(label::BaseCurrent, QString()); });
   resumeNext([&] { panel.setCaption(label::BaseResistor, QString()); });
+  resumeNext([&] { panel.setToolTip(label::BaseResistor, QString()); });
   resumeNext([&] { panel.setCaption(label::ResistorValue, QString()); });
   resumeNext([&] { panel.setCaption(label::Power, QStringLiteral("Watt:")); });
 

@@ -1,5 +1,7 @@
-// The second half of the calculate command: base current, base resistor,
-// the rounded resistor value and the collector power.
+// The second half of the calculate command: base current, base resistor
+// (with the standard values to fit in its tooltip), the rounded resistor
+// value and the collector power.
+#include "calc/baseResistorToolTip.h"
 #include "calc/calculator.h"
 #include "calc/controls.h"
 
@@ -53,6 +55,7 @@ void Calculator::showResults(Run &run) {
       TestoKilo = QStringLiteral("(") + formatNumber(kilo, QStringLiteral("#,###0.0#")) +
                   QStringLiteral("K)");
     });
+    resumeNext([&] { panel.setToolTip(label::BaseResistor, baseResistorToolTip(Rb, run.Vbb)); });
     resumeNext([&] { panel.setCaption(label::BaseResistor, TestoOhm); });
     resumeNext([&] {
       if (!TestoKilo.isEmpty())

@@ -178,6 +178,49 @@ private slots:
     QVERIFY(c[12].startsWith(QStringLiteral("Ic= Vc / Rc\r\n")));
   }
 
+  // The base resistor's tooltip names the standard values to fit and the
+  // power the computed resistor takes.
+  void baseResistorToolTipSaysWhatToFit_data() {
+    QTest::addColumn<QStringList>("boxes"); // Vc, Rc, Ic, HFE, Vbb
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("multiplier");
+    QTest::addColumn<QString>("toolTip");
+    const QString values = QStringLiteral("Valori normalizzati per difetto: ");
+    const QString power = QStringLiteral("\nPotenza su Rb: ");
+    QTest::newRow("worked example x 1, 35833 ohm")
+        << QStringList{"12", "1000", "", "100", "5"} << 1 << 0
+        << values + u"E12 33K \u00B7 E24 33K \u00B7 E96 35,7K"_qs + power + u"520 \u00B5W"_qs;
+    QTest::newRow("worked example x 3, 11944 ohm")
+        << QStringList{"12", "1000", "", "100", "5"} << 1 << 1
+        << values + u"E12 10K \u00B7 E24 11K \u00B7 E96 11,8K"_qs + power + "1,5 mW";
+    QTest::newRow("430 ohm")
+        << QStringList{"", "", "1", "100", "5"} << 0 << 0
+        << values + u"E12 390 Ohm \u00B7 E24 430 Ohm \u00B7 E96 422 Ohm"_qs + power + "43 mW";
+    QTest::newRow("226 megaohm")
+        << QStringList{"", "", "5", "100", "12"} << 2 << 0
+        << values + u"E12 220M \u00B7 E24 220M \u00B7 E96 226M"_qs + power + "570 nW";
+    QTest::newRow("below 1 ohm nothing is sold")
+        << QStringList{"", "", "100", "1", "1"} << 0 << 0
+        << values + u"E12 nessuno \u00B7 E24 nessuno \u00B7 E96 nessuno"_qs + power + "30 W";
+    QTest::newRow("base voltage below 0,7 V: nothing to fit")
+        << QStringList{"", "", "12", "100", "-5"} << 1 << 0 << "";
+  }
+  void baseResistorToolTipSaysWhatToFit() {
+    QFETCH(QStringList, boxes);
+    QFETCH(int, unit);
+    QFETCH(int, multiplier);
+    QFETCH(QString, toolTip);
+    Bench b;
+    fill(b, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]);
+    b.panel.selected = int16_t(unit);
+    b.panel.chooseMultiplier(multiplier);
+    b.panel.toolTips[10] = QStringLiteral("an earlier run's");
+    b.calc.cmdCalcola_Click();
+    QCOMPARE(b.panel.messages.size(), std::size_t(0));
+    QVERIFY(b.panel.captions[10].startsWith(QStringLiteral("resistenza di base: ")));
+    QCOMPARE(b.panel.toolTips[10], toolTip);
+  }
+
   // Nothing of the resistor or the power is shown when it cannot be known.
   void noMadeUpResistorOrPower_data() {
     QTest::addColumn<QStringList>("boxes");
@@ -203,6 +246,7 @@ private slots:
     fill(b, "12", "1000", "", "100", "5");
     b.calc.cmdCalcola_Click();
     QCOMPARE(b.panel.captions[11], QStringLiteral("11,9K"));
+    QVERIFY(!b.panel.toolTips[10].isEmpty());
 
     fill(b, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]);
     b.panel.selected = int16_t(unit);
@@ -216,18 +260,21 @@ private slots:
     const auto &c = b.panel.captions;
     QCOMPARE((QStringList{c[9], c[10], c[11], c[13]}),
              (QStringList{baseCurrent, "", "", "Watt:"}));
+    QCOMPARE(b.panel.toolTips[10], QString());
   }
 
   void aRefusedRunClearsEveryResult() {
     Bench b;
     fill(b, "12", "1000", "", "100", "5");
     b.calc.cmdCalcola_Click();
+    QVERIFY(!b.panel.toolTips[10].isEmpty());
     b.panel.boxes[3].clear();
     b.calc.cmdCalcola_Click();
     QCOMPARE(b.panel.lastPrompt(), gainPrompt);
     const auto &c = b.panel.captions;
     QCOMPARE((QStringList{c[9], c[10], c[11], c[13]}), (QStringList{"", "", "", "Watt:"}));
-    QCOMPARE(b.panel.toolTips[9], QStringLiteral("MicroAmpere")); // tooltips stay
+    QCOMPARE(b.panel.toolTips[9], QStringLiteral("MicroAmpere")); // the unit's name stays
+    QCOMPARE(b.panel.toolTips[10], QString()); // what to fit goes with the resistor
   }
 
   void eachRunStartsFromTheSelectorsUnit() {

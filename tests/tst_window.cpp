@@ -296,6 +296,34 @@ private slots:
     QVERIFY(w.lblBJT[9]->accessibleName().isEmpty());
   }
 
+  // The standard values and the power are the base resistor's tooltip,
+  // which a screen reader reads as the label's description.
+  void screenReadersHearWhatToFit() {
+    frmBJT w;
+    std::vector<Shown> shown;
+    w.setMessageHandler([&](const QString &p, MsgBoxStyle s, const QString &) { shown.push_back({p, s}); });
+    const auto description = [&] {
+      return QAccessible::queryAccessibleInterface(w.lblBJT[10])->text(QAccessible::Description);
+    };
+    w.txtBJT[0]->setText(QStringLiteral("12"));
+    w.txtBJT[1]->setText(QStringLiteral("1000"));
+    w.txtBJT[3]->setText(QStringLiteral("100"));
+    QTest::mouseClick(w.optSatura[0], Qt::LeftButton);
+    QVERIFY(shown.empty());
+    const QString toFit = u"Valori normalizzati per difetto: E12 33K \u00B7 E24 33K \u00B7 E96 35,7K\n"
+                          u"Potenza su Rb: 520 \u00B5W"_qs;
+    QCOMPARE(w.lblBJT[10]->toolTip(), toFit);
+    QCOMPARE(description(), toFit);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.lblBJT[10])->text(QAccessible::Name),
+             w.lblBJT[10]->text()); // the name stays the label's own text
+
+    w.txtBJT[3]->clear();
+    QTest::mouseClick(w.cmdCalcola, Qt::LeftButton); // asks for the gain: no resistor
+    QCOMPARE(shown.size(), std::size_t(1));
+    QCOMPARE(w.lblBJT[10]->toolTip(), QString());
+    QCOMPARE(description(), QString());
+  }
+
   void tabVisitsTheControlsInOrder() {
     frmBJT w;
     w.show();
