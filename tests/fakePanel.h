@@ -2,6 +2,7 @@
 
 #include "calc/calculator.h"
 #include "calc/panel.h"
+#include "calc/units.h"
 #include "runtime/errors.h"
 
 #include <QStringList>
@@ -30,8 +31,7 @@ public:
   std::array<QString, 5> boxes{{{}, {}, {}, QStringLiteral("160"), QStringLiteral("5")}};
   std::array<QString, 14> captions{};
   std::array<QString, 14> toolTips{};
-  QStringList units{QStringLiteral("A"), QStringLiteral("mA"), QStringLiteral("\u00B5A"),
-                    QStringLiteral("nA")};
+  QStringList units = selectorEntries();
   int16_t selected = 1;
   std::array<bool, 3> multipliers{false, true, false};
   std::vector<Message> messages;

@@ -1,6 +1,7 @@
 #include "ui/frmBJT.h"
 
 #include "calc/controls.h"
+#include "calc/units.h"
 #include "runtime/conversions.h"
 #include "runtime/errors.h"
 #include "runtime/resume.h"
@@ -176,9 +177,8 @@ void frmBJT::Form_Load() {
       move(x(), screenArea.y() + twipsToPixels(top));
     });
 
-    for (const QString &unit : {QStringLiteral("A"), QStringLiteral("mA"),
-                                QStringLiteral("\u00B5A"), QStringLiteral("nA")})
-      resumeNext([&] { cboScala->appendEntry(unit); });
+    for (const QString &entry : selectorEntries())
+      resumeNext([&] { cboScala->appendEntry(entry); });
     resumeNext([&] { selectUnit(1); });
 
     resumeNext([&] {
