@@ -1,4 +1,5 @@
 #include "ui/captionLabel.h"
+#include "ui/controlFactory.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
 #include "ui/pictureBox.h"
@@ -87,6 +88,21 @@ private slots:
     QCOMPARE(control->parentWidget()->objectName(), container);
     QVERIFY(control->inherits(kind.toLatin1()));
     QCOMPARE(control->geometry(), pixels);
+  }
+
+  void aCaptionMayComeAfterTheBoxItNames() {
+    QWidget window;
+    window.setObjectName(QStringLiteral("frmBJT"));
+    const ControlSpec rows[] = {
+        {.name = "txtBJT", .index = 0, .kind = Kind::TextBox, .container = "frmBJT",
+         .left = 0, .top = 600, .width = 855, .height = 420, .labelledBy = "lblBJT(0)"},
+        {.name = "lblBJT", .index = 0, .kind = Kind::Label, .container = "frmBJT",
+         .left = 0, .top = 0, .width = 1335, .height = 495, .text = "  Tensione   di Collettore "},
+    };
+    const auto byName = createControls(rows, &window);
+    QWidget *box = byName.value(QStringLiteral("txtBJT(0)"));
+    QCOMPARE(qobject_cast<QLabel *>(byName.value(QStringLiteral("lblBJT(0)")))->buddy(), box);
+    QCOMPARE(box->accessibleName(), QStringLiteral("Tensione di Collettore"));
   }
 
   void windowHasFixedClientSizeAndContactLine() {

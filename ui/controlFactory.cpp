@@ -134,3 +134,27 @@ QWidget *createControl(const ControlSpec &row, QWidget *container) {
     widget->hide();
   return widget;
 }
+
+QHash<QString, QWidget *> createControls(std::span<const ControlSpec> rows, QWidget *window) {
+  QHash<QString, QWidget *> byName{{window->objectName(), window}};
+  for (const ControlSpec &row : rows) {
+    QWidget *container = byName.value(QString::fromUtf8(row.container));
+    if (!container)
+      qFatal("control table: %s comes before its container %s", qPrintable(controlName(row)),
+             row.container);
+    byName.insert(controlName(row), createControl(row, container));
+  }
+
+  // A screen reader names an input box after its caption.
+  for (const ControlSpec &row : rows) {
+    if (!*row.labelledBy)
+      continue;
+    auto *caption = qobject_cast<CaptionLabel *>(byName.value(QString::fromUtf8(row.labelledBy)));
+    if (!caption)
+      qFatal("control table: %s has no caption %s", qPrintable(controlName(row)), row.labelledBy);
+    QWidget *control = byName.value(controlName(row));
+    caption->setBuddy(control);
+    control->setAccessibleName(caption->caption().simplified());
+  }
+  return byName;
+}
