@@ -15,7 +15,7 @@ QString title() { return QString::fromUtf16(MessageTitle); }
 // The whole run is in skip-on-error mode: each statement goes through
 // resumeNext, so one that fails is abandoned and the next one runs. A box
 // that does not convert therefore leaves its value at 0, read as missing.
-void Calculator::cmdCalcola_Click() {
+void Calculator::calculate() {
   Run run;
   resumeNext([&] { MostraFormule(); });
   for (int16_t unit = 0; unit < unitCount; ++unit)

@@ -24,7 +24,9 @@ public:
 
   // Handlers (skip-on-error mode: they never throw a run-time error).
   void cboScala_Click();
-  void cmdCalcola_Click();
+  // The calculate command. The window reaches it only through its
+  // cmdCalcola_Click, whatever started the run (button, Enter, multiplier).
+  void calculate();
   // Enter in the collector-current box: fills in the collector resistance
   // from the voltage and the current in the unit the selector shows. Throws
   // the run-time error of a failed conversion or computation.

@@ -93,7 +93,7 @@ private slots:
 
     FaultBench normal;
     prepare(normal, boxes, unit, multiplier);
-    normal.calc.cmdCalcola_Click();
+    normal.calc.calculate();
     const auto &c = normal.panel.captions;
     QCOMPARE((QStringList{c[9], c[10], c[11], c[13]}), labels);
     const int total = normal.panel.operations;
@@ -103,7 +103,7 @@ private slots:
       FaultBench b;
       prepare(b, boxes, unit, multiplier);
       b.panel.failAt = k;
-      QVERIFY_THROWS_NO_EXCEPTION(b.calc.cmdCalcola_Click());
+      QVERIFY_THROWS_NO_EXCEPTION(b.calc.calculate());
       QVERIFY2(b.panel.failed, qPrintable(QStringLiteral("operation %1").arg(k)));
       // The run went on after the failed statement.
       if (k <= total - lastStatement)
@@ -113,7 +113,7 @@ private slots:
       // The same input again, with nothing failing: the normal results.
       prepare(b, boxes, unit, multiplier);
       b.panel.failAt = 0;
-      b.calc.cmdCalcola_Click();
+      b.calc.calculate();
       QCOMPARE(results(b.panel), expected);
     }
   }

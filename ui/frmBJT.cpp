@@ -146,7 +146,7 @@ void frmBJT::Form_Load() {
 }
 
 void frmBJT::cmdCalcola_Click() {
-  guarded("cmdCalcola_Click", [&] { m_calculator.cmdCalcola_Click(); });
+  guarded("cmdCalcola_Click", [&] { m_calculator.calculate(); });
 }
 
 void frmBJT::cboScala_Click() {
@@ -182,7 +182,7 @@ void frmBJT::txtBJT_KeyPress(int16_t index, int16_t &keyAscii) {
     else if (keyAscii == Backspace || keyAscii == ',')
       return;
     else if (keyAscii == Enter) {
-      m_calculator.cmdCalcola_Click();
+      cmdCalcola_Click();
       keyAscii = 0;
     } else
       keyAscii = 0;
