@@ -94,7 +94,7 @@ private slots:
 
   // The calculation alone, on an in-memory panel.
   void calculationAlone() {
-    Bench b;
+    Fixture b;
     const QStringList typed{"12", "1000", "", "100", "5"};
     for (int16_t i = 0; i < 5; ++i)
       b.panel.setBoxText(i, typed[i]);

@@ -72,10 +72,10 @@ public:
 };
 
 // A calculator on a fake panel, as the window has it after start-up.
-template <class P> struct BasicBench {
+template <class P> struct BasicFixture {
   P panel;
   Calculator calc{panel};
-  BasicBench() {
+  BasicFixture() {
     panel.calculator = &calc;
     calc.nScala = 1;
     panel.captions[9] = QStringLiteral("corrente di base:");
@@ -84,4 +84,4 @@ template <class P> struct BasicBench {
     panel.captions[13] = QStringLiteral("Watt:");
   }
 };
-using Bench = BasicBench<FakePanel>;
+using Fixture = BasicFixture<FakePanel>;

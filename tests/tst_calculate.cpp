@@ -11,7 +11,7 @@ const QString gainPrompt = QStringLiteral("Inserire il valore di HFE (Gain)");
 const QString baseVoltagePrompt = QStringLiteral("Inserire la tensione di base");
 const QString scaleError = QStringLiteral("Errore di scala");
 
-void fill(Bench &b, const QString &vc, const QString &rc, const QString &ic,
+void fill(Fixture &b, const QString &vc, const QString &rc, const QString &ic,
           const QString &gain = QStringLiteral("160"), const QString &vbb = QStringLiteral("5")) {
   b.panel.boxes = {vc, rc, ic, gain, vbb};
 }
@@ -70,7 +70,7 @@ private slots:
     QFETCH(int, unitAfter);
     QFETCH(QStringList, prompts);
     QFETCH(int, focus);
-    Bench b;
+    Fixture b;
     fill(b, vc, rc, ic);
     b.panel.selected = int16_t(unit);
     b.calc.calculate();
@@ -99,7 +99,7 @@ private slots:
     QFETCH(QString, vbb);
     QFETCH(QString, prompt);
     QFETCH(int, focus);
-    Bench b;
+    Fixture b;
     fill(b, {}, {}, {}, gain, vbb);
     b.calc.calculate();
     QCOMPARE(b.panel.messages.size(), std::size_t(1));
@@ -164,7 +164,7 @@ private slots:
     QFETCH(QStringList, labels);
     QFETCH(QString, toolTip);
     QFETCH(int, unitAtEnd);
-    Bench b;
+    Fixture b;
     fill(b, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]);
     b.panel.selected = int16_t(unit);
     b.panel.chooseMultiplier(multiplier);
@@ -198,7 +198,7 @@ private slots:
     QFETCH(int, unit);
     QFETCH(QString, baseCurrent);
     QFETCH(QStringList, prompts);
-    Bench b;
+    Fixture b;
     // An earlier complete run leaves results that must not survive.
     fill(b, "12", "1000", "", "100", "5");
     b.calc.calculate();
@@ -219,7 +219,7 @@ private slots:
   }
 
   void aRefusedRunClearsEveryResult() {
-    Bench b;
+    Fixture b;
     fill(b, "12", "1000", "", "100", "5");
     b.calc.calculate();
     b.panel.boxes[3].clear();
@@ -231,7 +231,7 @@ private slots:
   }
 
   void eachRunStartsFromTheSelectorsUnit() {
-    Bench b;
+    Fixture b;
     fill(b, "12", "1000", "", "100", "5");
     b.calc.calculate();
     QCOMPARE(b.calc.nScala, int16_t(2)); // the base current's unit...
@@ -242,7 +242,7 @@ private slots:
   }
 
   void aFilledInValueIsReadWholeByTheNextRun() {
-    Bench b;
+    Fixture b;
     fill(b, "", "1000", "100", "100", "5");
     b.panel.chooseMultiplier(0);
     b.calc.calculate();
@@ -254,7 +254,7 @@ private slots:
   }
 
   void theFormulaPanelIsRefreshedEvenWhenTheRunStops() {
-    Bench b;
+    Fixture b;
     fill(b, "", "", "", "160", "12");
     b.panel.chooseMultiplier(2);
     b.calc.calculate();
@@ -264,7 +264,7 @@ private slots:
   }
 
   void enterFillInUsesTheSelectorsUnit() {
-    Bench b;
+    Fixture b;
     fill(b, "12", "1000", "", "100", "5");
     b.calc.calculate(); // leaves nScala on uA
     fill(b, "12", "", "20", "100", "5");

@@ -41,9 +41,9 @@ private:
   }
 };
 
-using FaultBench = BasicBench<FailingPanel>;
+using FaultFixture = BasicFixture<FailingPanel>;
 
-void prepare(FaultBench &b, const QStringList &boxes, int unit, int multiplier) {
+void prepare(FaultFixture &b, const QStringList &boxes, int unit, int multiplier) {
   for (std::size_t i = 0; i < b.panel.boxes.size(); ++i)
     b.panel.boxes[i] = boxes[qsizetype(i)];
   b.panel.selected = int16_t(unit);
@@ -91,7 +91,7 @@ private slots:
     QFETCH(QStringList, labels);
     QFETCH(int, lastStatement);
 
-    FaultBench normal;
+    FaultFixture normal;
     prepare(normal, boxes, unit, multiplier);
     normal.calc.calculate();
     const auto &c = normal.panel.captions;
@@ -100,7 +100,7 @@ private slots:
     const QStringList expected = results(normal.panel);
 
     for (int k = 1; k <= total; ++k) {
-      FaultBench b;
+      FaultFixture b;
       prepare(b, boxes, unit, multiplier);
       b.panel.failAt = k;
       QVERIFY_THROWS_NO_EXCEPTION(b.calc.calculate());
