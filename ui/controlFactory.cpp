@@ -125,8 +125,7 @@ QWidget *createControl(const ControlSpec &row, QWidget *container) {
     widget->setToolTip(QString::fromUtf8(row.toolTip));
   if (*row.accessibleName)
     widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
-  if (row.sizeToText) {
-    auto *label = static_cast<QLabel *>(widget);
+  if (auto *label = qobject_cast<QLabel *>(widget); label && row.sizeToText) {
     label->setWordWrap(false);
     label->adjustSize();
   }
