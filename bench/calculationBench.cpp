@@ -94,12 +94,12 @@ private slots:
 
   // The calculation alone, on an in-memory panel.
   void calculationAlone() {
-    Bench b;
+    Fixture b;
     const QStringList typed{"12", "1000", "", "100", "5"};
     for (int16_t i = 0; i < 5; ++i)
       b.panel.setBoxText(i, typed[i]);
     b.panel.chooseMultiplier(0);
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     const auto shown = [&] {
       QStringList prompts;
       for (const auto &m : b.panel.messages)
@@ -107,7 +107,7 @@ private slots:
       return prompts;
     };
     QVERIFY(check(b.panel, shown()));
-    QBENCHMARK { b.calc.cmdCalcola_Click(); }
+    QBENCHMARK { b.calc.calculate(); }
     QVERIFY(check(b.panel, shown()));
   }
 };

@@ -2,6 +2,7 @@
 // and the base current's multiplier; showResults() goes on from there.
 #include "calc/calculator.h"
 #include "calc/controls.h"
+#include "calc/units.h"
 
 #include "runtime/conversions.h"
 #include "runtime/resume.h"
@@ -14,10 +15,11 @@ QString title() { return QString::fromUtf16(MessageTitle); }
 // The whole run is in skip-on-error mode: each statement goes through
 // resumeNext, so one that fails is abandoned and the next one runs. A box
 // that does not convert therefore leaves its value at 0, read as missing.
-void Calculator::cmdCalcola_Click() {
+void Calculator::calculate() {
   Run run;
   resumeNext([&] { MostraFormule(); });
-  run.FattoriScala = {1.0, 1e3, 1e6, 1e9, 1e12};
+  for (int16_t unit = 0; unit < unitCount; ++unit)
+    run.FattoriScala[std::size_t(unit)] = currentUnits[unit].factor;
   resumeNext([&] { nScala = panel.selectedUnit(); });
 
   // No result of an earlier run may stay beside this one, even when this

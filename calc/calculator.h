@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/panel.h"
+#include "calc/units.h"
 
 #include <QString>
 
@@ -15,7 +16,7 @@ class Calculator {
 public:
   explicit Calculator(Panel &panel) : panel(panel) {}
 
-  // Index of the current unit: 0 A, 1 mA, 2 uA, 3 nA, 4 pA; 5 after a value
+  // Index of the current unit in currentUnits (0 A ... 4 pA); 5 after a value
   // that could not be ranged in nA; -1 when the selector has no selection.
   int16_t nScala = 0;
   // The last result of AdattaScala made by the calculate command.
@@ -23,7 +24,9 @@ public:
 
   // Handlers (skip-on-error mode: they never throw a run-time error).
   void cboScala_Click();
-  void cmdCalcola_Click();
+  // The calculate command. The window reaches it only through its
+  // cmdCalcola_Click, whatever started the run (button, Enter, multiplier).
+  void calculate();
   // Enter in the collector-current box: fills in the collector resistance
   // from the voltage and the current in the unit the selector shows. Throws
   // the run-time error of a failed conversion or computation.
@@ -41,7 +44,7 @@ public:
 private:
   // The values of one run of the calculate command; all start at zero.
   struct Run {
-    std::array<double, 5> FattoriScala{};
+    std::array<double, unitCount> FattoriScala{};
     int32_t Vc = 0;
     double Rc = 0;
     float Ic = 0;

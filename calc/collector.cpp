@@ -1,5 +1,6 @@
 // The collector circuit's arithmetic, with the current in the unit nScala names.
 #include "calc/calculator.h"
+#include "calc/units.h"
 
 #include "runtime/conversions.h"
 #include "runtime/rounding.h"
@@ -8,18 +9,8 @@
 // 0.00549999997 A, which matters to the whole-number results). Picoampere
 // and the indexes that name no unit have no divisor: the current counts as 0.
 float Calculator::amperes(float current) const {
-  switch (nScala) {
-  case 0:
-    return current;
-  case 1:
-    return singleQuotient(current, 1e3f);
-  case 2:
-    return singleQuotient(current, 1e6f);
-  case 3:
-    return singleQuotient(current, 1e9f);
-  default:
-    return 0;
-  }
+  const float divisor = unitAt(nScala).divisor;
+  return divisor == 0 ? 0 : singleQuotient(current, divisor);
 }
 
 // Whole ohms; the quotient itself stays in double precision.

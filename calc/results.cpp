@@ -4,16 +4,13 @@
 #include "calc/baseResistorToolTip.h"
 #include "calc/calculator.h"
 #include "calc/controls.h"
+#include "calc/units.h"
 
 #include "runtime/conversions.h"
 #include "runtime/errors.h"
 #include "runtime/format.h"
 #include "runtime/resume.h"
 #include "runtime/rounding.h"
-
-namespace {
-bool namesUnit(int16_t unit) { return unit >= 0 && unit <= 4; }
-} // namespace
 
 void Calculator::showResults(Run &run) {
   float Ib = 0;

@@ -1,26 +1,10 @@
 // The current units: the selector's handler, auto-ranging and unit suffixes.
 #include "calc/calculator.h"
 #include "calc/controls.h"
+#include "calc/units.h"
 
 #include "runtime/conversions.h"
 #include "runtime/resume.h"
-
-#include <iterator>
-
-namespace {
-
-struct Unit {
-  const char16_t *suffix;
-  const char16_t *name;
-};
-
-constexpr Unit units[] = {
-    {u" A", u"Ampere"},      {u" mA", u"MilliAmpere"}, {u" \u00B5A", u"MicroAmpere"},
-    {u" nA", u"NanoAmpere"}, {u" pA", u"PicoAmpere"},
-};
-constexpr Unit noUnit = {u" ERR", u"Errore"};
-
-} // namespace
 
 void Calculator::cboScala_Click() {
   resumeNext([&] { nScala = panel.selectedUnit(); });
@@ -88,7 +72,7 @@ float Calculator::AdattaScala(float x) {
 }
 
 QString Calculator::SimboloScala(int16_t unit) {
-  const Unit &u = unit >= 0 && unit < int16_t(std::size(units)) ? units[unit] : noUnit;
+  const CurrentUnit &u = unitAt(unit);
   panel.setToolTip(label::BaseCurrent, QString::fromUtf16(u.name));
   return QString::fromUtf16(u.suffix);
 }

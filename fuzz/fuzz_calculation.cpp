@@ -191,7 +191,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const QList<QByteArray> lines =
       QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)).split('\n');
 
-  Bench b;
+  Fixture b;
   FakePanel &panel = b.panel;
   qsizetype line = 0;
   for (int run = 0; run < MaxRuns && line < lines.size(); ++run) {
@@ -221,7 +221,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
       // the calculation, which must catch everything itself.
       if (enter)
         resumeNext([&] { b.calc.fillInCollectorResistance(); });
-      b.calc.cmdCalcola_Click();
+      b.calc.calculate();
     } catch (const std::exception &e) {
       std::fprintf(stderr, "exception: %s\n", e.what());
       fail("an exception left the handler", panel);

@@ -2,6 +2,7 @@
 
 #include "calc/calculator.h"
 #include "calc/panel.h"
+#include "calc/units.h"
 #include "runtime/errors.h"
 
 #include <QStringList>
@@ -30,8 +31,7 @@ public:
   std::array<QString, 5> boxes{{{}, {}, {}, QStringLiteral("160"), QStringLiteral("5")}};
   std::array<QString, 14> captions{};
   std::array<QString, 14> toolTips{};
-  QStringList units{QStringLiteral("A"), QStringLiteral("mA"), QStringLiteral("\u00B5A"),
-                    QStringLiteral("nA")};
+  QStringList units = selectorEntries();
   int16_t selected = 1;
   std::array<bool, 3> multipliers{false, true, false};
   std::vector<Message> messages;
@@ -72,10 +72,10 @@ public:
 };
 
 // A calculator on a fake panel, as the window has it after start-up.
-template <class P> struct BasicBench {
+template <class P> struct BasicFixture {
   P panel;
   Calculator calc{panel};
-  BasicBench() {
+  BasicFixture() {
     panel.calculator = &calc;
     calc.nScala = 1;
     panel.captions[9] = QStringLiteral("corrente di base:");
@@ -84,4 +84,4 @@ template <class P> struct BasicBench {
     panel.captions[13] = QStringLiteral("Watt:");
   }
 };
-using Bench = BasicBench<FakePanel>;
+using Fixture = BasicFixture<FakePanel>;

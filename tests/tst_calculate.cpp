@@ -11,7 +11,7 @@ const QString gainPrompt = QStringLiteral("Inserire il valore di HFE (Gain)");
 const QString baseVoltagePrompt = QStringLiteral("Inserire la tensione di base");
 const QString scaleError = QStringLiteral("Errore di scala");
 
-void fill(Bench &b, const QString &vc, const QString &rc, const QString &ic,
+void fill(Fixture &b, const QString &vc, const QString &rc, const QString &ic,
           const QString &gain = QStringLiteral("160"), const QString &vbb = QStringLiteral("5")) {
   b.panel.boxes = {vc, rc, ic, gain, vbb};
 }
@@ -70,10 +70,10 @@ private slots:
     QFETCH(int, unitAfter);
     QFETCH(QStringList, prompts);
     QFETCH(int, focus);
-    Bench b;
+    Fixture b;
     fill(b, vc, rc, ic);
     b.panel.selected = int16_t(unit);
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE((QStringList{b.panel.boxes[0], b.panel.boxes[1], b.panel.boxes[2]}), boxesAfter);
     QCOMPARE(int(b.panel.selected), unitAfter);
     QStringList shown;
@@ -99,9 +99,9 @@ private slots:
     QFETCH(QString, vbb);
     QFETCH(QString, prompt);
     QFETCH(int, focus);
-    Bench b;
+    Fixture b;
     fill(b, {}, {}, {}, gain, vbb);
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE(b.panel.messages.size(), std::size_t(1));
     QCOMPARE(b.panel.messages[0].prompt, prompt);
     QCOMPARE(b.panel.messages[0].style, MsgBoxStyle::Information);
@@ -164,11 +164,11 @@ private slots:
     QFETCH(QStringList, labels);
     QFETCH(QString, toolTip);
     QFETCH(int, unitAtEnd);
-    Bench b;
+    Fixture b;
     fill(b, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]);
     b.panel.selected = int16_t(unit);
     b.panel.chooseMultiplier(multiplier);
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE(b.panel.messages.size(), std::size_t(0));
     const auto &c = b.panel.captions;
     QCOMPARE((QStringList{c[9], c[10], c[11], c[13]}), labels);
@@ -210,12 +210,12 @@ private slots:
     QFETCH(int, unit);
     QFETCH(int, multiplier);
     QFETCH(QString, toolTip);
-    Bench b;
+    Fixture b;
     fill(b, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]);
     b.panel.selected = int16_t(unit);
     b.panel.chooseMultiplier(multiplier);
     b.panel.toolTips[10] = QStringLiteral("an earlier run's");
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE(b.panel.messages.size(), std::size_t(0));
     QVERIFY(b.panel.captions[10].startsWith(QStringLiteral("resistenza di base: ")));
     QCOMPARE(b.panel.toolTips[10], toolTip);
@@ -241,10 +241,10 @@ private slots:
     QFETCH(int, unit);
     QFETCH(QString, baseCurrent);
     QFETCH(QStringList, prompts);
-    Bench b;
+    Fixture b;
     // An earlier complete run leaves results that must not survive.
     fill(b, "12", "1000", "", "100", "5");
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE(b.panel.captions[11], QStringLiteral("11,9K"));
     QVERIFY(!b.panel.toolTips[10].isEmpty());
 
@@ -252,7 +252,7 @@ private slots:
     b.panel.selected = int16_t(unit);
     b.panel.chooseMultiplier(0);
     b.panel.messages.clear();
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QStringList shown;
     for (const auto &m : b.panel.messages)
       shown << m.prompt;
@@ -264,12 +264,12 @@ private slots:
   }
 
   void aRefusedRunClearsEveryResult() {
-    Bench b;
+    Fixture b;
     fill(b, "12", "1000", "", "100", "5");
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QVERIFY(!b.panel.toolTips[10].isEmpty());
     b.panel.boxes[3].clear();
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE(b.panel.lastPrompt(), gainPrompt);
     const auto &c = b.panel.captions;
     QCOMPARE((QStringList{c[9], c[10], c[11], c[13]}), (QStringList{"", "", "", "Watt:"}));
@@ -278,42 +278,42 @@ private slots:
   }
 
   void eachRunStartsFromTheSelectorsUnit() {
-    Bench b;
+    Fixture b;
     fill(b, "12", "1000", "", "100", "5");
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE(b.calc.nScala, int16_t(2)); // the base current's unit...
     QCOMPARE(b.panel.selected, int16_t(1)); // ...while the selector shows mA
     fill(b, "", "", "20", "100", "5");
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE(b.panel.captions[9], u"corrente di base: 600 \u00B5A"_qs); // 20 mA x 3, not 20 uA
   }
 
   void aFilledInValueIsReadWholeByTheNextRun() {
-    Bench b;
+    Fixture b;
     fill(b, "", "1000", "100", "100", "5");
     b.panel.chooseMultiplier(0);
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE(b.panel.boxes[0], QStringLiteral("100"));
     b.panel.boxes[2].clear();
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE(b.panel.boxes[2], QStringLiteral("100")); // 100 V / 1000 ohm, not 10 V
     QCOMPARE(b.panel.captions[13], QStringLiteral("Watt:  10"));
   }
 
   void theFormulaPanelIsRefreshedEvenWhenTheRunStops() {
-    Bench b;
+    Fixture b;
     fill(b, "", "", "", "160", "12");
     b.panel.chooseMultiplier(2);
-    b.calc.cmdCalcola_Click();
+    b.calc.calculate();
     QCOMPARE(b.panel.lastPrompt(), currentPrompt);
     QCOMPARE(b.panel.captions[12],
              QStringLiteral("Ic= Vc / Rc\r\nIb= (Ic / Hfe) x 5\r\nRb= (12V-0,7V) / Ib"));
   }
 
   void enterFillInUsesTheSelectorsUnit() {
-    Bench b;
+    Fixture b;
     fill(b, "12", "1000", "", "100", "5");
-    b.calc.cmdCalcola_Click(); // leaves nScala on uA
+    b.calc.calculate(); // leaves nScala on uA
     fill(b, "12", "", "20", "100", "5");
     b.calc.fillInCollectorResistance();
     QCOMPARE(b.panel.boxes[1], QStringLiteral("600"));

@@ -47,7 +47,7 @@ private slots:
     QFETCH(float, current);
     QFETCH(float, result);
     QFETCH(int, error);
-    Bench b;
+    Fixture b;
     b.calc.nScala = int16_t(unit);
     float value = 0;
     int raised = 0;

@@ -41,9 +41,9 @@ private:
   }
 };
 
-using FaultBench = BasicBench<FailingPanel>;
+using FaultFixture = BasicFixture<FailingPanel>;
 
-void prepare(FaultBench &b, const QStringList &boxes, int unit, int multiplier) {
+void prepare(FaultFixture &b, const QStringList &boxes, int unit, int multiplier) {
   for (std::size_t i = 0; i < b.panel.boxes.size(); ++i)
     b.panel.boxes[i] = boxes[qsizetype(i)];
   b.panel.selected = int16_t(unit);
@@ -91,19 +91,19 @@ private slots:
     QFETCH(QStringList, labels);
     QFETCH(int, lastStatement);
 
-    FaultBench normal;
+    FaultFixture normal;
     prepare(normal, boxes, unit, multiplier);
-    normal.calc.cmdCalcola_Click();
+    normal.calc.calculate();
     const auto &c = normal.panel.captions;
     QCOMPARE((QStringList{c[9], c[10], c[11], c[13]}), labels);
     const int total = normal.panel.operations;
     const QStringList expected = results(normal.panel);
 
     for (int k = 1; k <= total; ++k) {
-      FaultBench b;
+      FaultFixture b;
       prepare(b, boxes, unit, multiplier);
       b.panel.failAt = k;
-      QVERIFY_THROWS_NO_EXCEPTION(b.calc.cmdCalcola_Click());
+      QVERIFY_THROWS_NO_EXCEPTION(b.calc.calculate());
       QVERIFY2(b.panel.failed, qPrintable(QStringLiteral("operation %1").arg(k)));
       // The run went on after the failed statement.
       if (k <= total - lastStatement)
@@ -113,7 +113,7 @@ private slots:
       // The same input again, with nothing failing: the normal results.
       prepare(b, boxes, unit, multiplier);
       b.panel.failAt = 0;
-      b.calc.cmdCalcola_Click();
+      b.calc.calculate();
       QCOMPARE(results(b.panel), expected);
     }
   }

@@ -20,7 +20,7 @@ private slots:
     QFETCH(int, multiplier);
     QFETCH(QString, baseVoltage);
     QFETCH(QString, panel);
-    Bench b;
+    Fixture b;
     b.panel.chooseMultiplier(multiplier);
     b.panel.boxes[4] = baseVoltage;
     b.calc.MostraFormule();

@@ -159,8 +159,11 @@ private slots:
     box(2)->setFocus();
     QTest::keyClick(box(2), Qt::Key_Return);
     QCOMPARE(box(1)->text(), QStringLiteral("33"));
-    QVERIFY(w->caption(12).startsWith(QStringLiteral("Ic= "))); // the calculation ran
-    QVERIFY(!w->caption(9).isEmpty() || !prompts.isEmpty());
+    // The calculation ran: it took 12 V / 33 ohm as the collector current.
+    QCOMPARE(box(2)->text(), QStringLiteral("363,6"));
+    QCOMPARE(w->cboScala->currentText(), QStringLiteral("mA"));
+    QCOMPARE(w->caption(9), QStringLiteral("corrente di base: 6,82 mA"));
+    QVERIFY(prompts.isEmpty());
   }
 
   void multiplierOptionsAnswerTheArrowKeys() {

@@ -44,7 +44,7 @@ private slots:
     QFETCH(int, unitAfter);
     QFETCH(bool, message);
     QFETCH(int, selected);
-    Bench b;
+    Fixture b;
     b.calc.nScala = int16_t(unitBefore);
     QCOMPARE(b.calc.AdattaScala(value), result);
     QCOMPARE(int(b.calc.nScala), unitAfter);
@@ -74,13 +74,13 @@ private slots:
     QFETCH(int, unit);
     QFETCH(QString, suffix);
     QFETCH(QString, name);
-    Bench b;
+    Fixture b;
     QCOMPARE(b.calc.SimboloScala(int16_t(unit)), suffix);
     QCOMPARE(b.panel.toolTips[9], name);
   }
 
   void selectorHandlerTakesTheSelection() {
-    Bench b;
+    Fixture b;
     b.panel.selected = -1;
     b.calc.cboScala_Click();
     QCOMPARE(b.calc.nScala, int16_t(-1));
@@ -89,7 +89,7 @@ private slots:
   }
 
   void anEntryTheSelectorLacksIsRefused() {
-    Bench b;
+    Fixture b;
     b.calc.nScala = 0;
     // 0.0005 A ranges to uA but selecting it fails: the error reaches the
     // caller, with nScala already moved.

@@ -1,4 +1,6 @@
 #include "ui/captionLabel.h"
+#include "ui/controlFactory.h"
+#include "ui/controlTable.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
 #include "ui/pictureBox.h"
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTimer>
 
@@ -31,62 +34,87 @@ class WindowTest : public QObject {
   }
 
 private slots:
-  void controlsStandWhereTheTablePutsThem_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QRect>("pixels");
-    const auto row = [](const char *name, const char *in, const char *kind, QRect r) {
-      QTest::newRow(name) << name << in << kind << r;
-    };
-    row("Frame1", "frmBJT", "QGroupBox", {16, 8, 585, 449});
-    row("Label1", "Frame1", "QLabel", {8, 20, 569, 25});
-    row("Shape3", "Frame1", "QFrame", {16, 56, 273, 97});
-    row("Shape2", "Frame1", "QFrame", {16, 168, 273, 185});
-    row("lblBJT(0)", "Frame1", "QLabel", {24, 68, 89, 33});
-    row("txtBJT(0)", "Frame1", "QLineEdit", {40, 102, 57, 28});
-    row("lblBJT(5)", "Frame1", "QLabel", {104, 108, 33, 17});
-    row("lblBJT(1)", "Frame1", "QLabel", {160, 68, 89, 33});
-    row("txtBJT(1)", "Frame1", "QLineEdit", {168, 102, 73, 28});
-    row("lblBJT(6)", "Frame1", "QLabel", {248, 108, 33, 17});
-    row("lblBJT(2)", "Frame1", "QLabel", {16, 182, 97, 33});
-    row("lblBJT(7)", "Frame1", "QLabel", {112, 200, 33, 17});
-    row("txtBJT(2)", "Frame1", "QLineEdit", {32, 216, 65, 28});
-    row("cboScala", "Frame1", "QComboBox", {104, 220, 53, 24});
-    row("lblBJT(3)", "Frame1", "QLabel", {168, 192, 89, 25});
-    row("txtBJT(3)", "Frame1", "QLineEdit", {184, 216, 57, 28});
-    row("lblBJT(4)", "Frame1", "QLabel", {24, 262, 81, 33});
-    row("txtBJT(4)", "Frame1", "QLineEdit", {40, 296, 57, 28});
-    row("lblBJT(8)", "Frame1", "QLabel", {104, 304, 33, 17});
-    row("optSatura(0)", "Frame1", "QRadioButton", {192, 264, 49, 25});
-    row("optSatura(1)", "Frame1", "QRadioButton", {192, 288, 49, 25});
-    row("optSatura(2)", "Frame1", "QRadioButton", {192, 312, 49, 25});
-    row("lblBJT(13)", "Frame1", "QLabel", {24, 368, 148, 22});
-    row("cmdCalcola", "Frame1", "QPushButton", {168, 392, 113, 33});
-    row("picNPN", "Frame1", "QFrame", {304, 56, 179, 129});
-    row("picPNP", "Frame1", "QFrame", {304, 56, 179, 129});
-    row("fraOPT", "Frame1", "QFrame", {496, 56, 65, 57});
-    row("optBjt(0)", "fraOPT", "QRadioButton", {8, 8, 53, 20});
-    row("optBjt(1)", "fraOPT", "QRadioButton", {8, 32, 53, 20});
-    row("Image2", "Frame1", "QFrame", {497, 116, 69, 69});
-    row("fraResDiBase", "Frame1", "QGroupBox", {304, 200, 265, 225});
-    row("lblBJT(9)", "fraResDiBase", "QLabel", {8, 24, 249, 18});
-    row("lblBJT(10)", "fraResDiBase", "QLabel", {8, 48, 249, 18});
-    row("picResistenza", "fraResDiBase", "QFrame", {8, 80, 120, 50});
-    row("lblBJT(11)", "fraResDiBase", "QLabel", {128, 88, 121, 41});
-    row("lblBJT(12)", "fraResDiBase", "QLabel", {8, 144, 233, 65});
+  void twipsBecomePixels() {
+    frmBJT w; // 7460, 1740, 1035, 1035 twips: 15 to the pixel, rounded to the nearest
+    QCOMPARE(w.Image2->geometry(), QRect(497, 116, 69, 69));
   }
-  void controlsStandWhereTheTablePutsThem() {
-    QFETCH(QString, name);
-    QFETCH(QString, container);
-    QFETCH(QString, kind);
-    QFETCH(QRect, pixels);
+
+  void everyControlIsARealWidgetInsideItsContainer() {
     frmBJT w;
-    QWidget *control = w.findChild<QWidget *>(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget()->objectName(), container);
-    QVERIFY(control->inherits(kind.toLatin1()));
-    QCOMPARE(control->geometry(), pixels);
+    const auto className = [](const ControlSpec &row) -> const char * {
+      switch (row.kind) {
+      case Kind::Frame: return row.border == Border::None ? "QFrame" : "QGroupBox";
+      case Kind::Label: return "QLabel";
+      case Kind::TextBox: return "QLineEdit";
+      case Kind::ComboBox: return "QComboBox";
+      case Kind::OptionButton: return "QRadioButton";
+      case Kind::CommandButton: return "QPushButton";
+      case Kind::Rectangle: case Kind::PictureBox: case Kind::Image: return "QFrame";
+      }
+      return "";
+    };
+    for (const ControlSpec &row : controlTable()) {
+      const QString name = controlName(row);
+      QWidget *control = w.findChild<QWidget *>(name);
+      QVERIFY2(control, qPrintable(name));
+      QVERIFY2(control->inherits(className(row)), qPrintable(name));
+      QWidget *container = control->parentWidget();
+      QCOMPARE(container->objectName(), QString::fromUtf8(row.container));
+      QVERIFY2(container->rect().contains(control->geometry()),
+               qPrintable(name + " reaches out of " + container->objectName()));
+      // Nothing covers the title of the frame it is in.
+      if (auto *frame = qobject_cast<QGroupBox *>(container); frame && !frame->title().isEmpty()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                           QStyle::SC_GroupBoxLabel, frame);
+        QVERIFY2(!title.intersects(control->geometry()), qPrintable(name + " covers a title"));
+      }
+    }
+    QVERIFY(w.rect().contains(w.Frame1->geometry()));
+  }
+
+  // Controls side by side never overlap, except the two circuit pictures,
+  // which share one place, and neighbours sharing one edge pixel (rows 360
+  // twips apart and 375 high); an outline surrounds whole controls, never cuts one.
+  void noControlCoversAnother() {
+    frmBJT w;
+    for (QWidget *container : w.findChildren<QWidget *>()) {
+      QList<QWidget *> controls;
+      for (QObject *child : container->children())
+        if (child->isWidgetType() && !static_cast<QWidget *>(child)->isHidden() &&
+            !child->objectName().isEmpty())
+          controls << static_cast<QWidget *>(child);
+      for (QWidget *a : controls)
+        for (QWidget *b : controls) {
+          const QRect shared = a->geometry().intersected(b->geometry());
+          if (a == b || qMin(shared.width(), shared.height()) <= 1 || a->geometry() == b->geometry())
+            continue;
+          const auto surrounds = [](QWidget *outline, QWidget *other) {
+            return outline->objectName().startsWith(u"Shape") &&
+                   outline->geometry().contains(other->geometry());
+          };
+          QVERIFY2(surrounds(a, b) || surrounds(b, a),
+                   qPrintable(a->objectName() + " and " + b->objectName() + " overlap"));
+        }
+    }
+  }
+
+  void aCaptionMayComeAfterTheBoxItNames() {
+    QWidget window;
+    window.setObjectName(QStringLiteral("frmBJT"));
+    const ControlSpec rows[] = {
+        {.name = "txtBJT", .index = 0, .kind = Kind::TextBox, .container = "frmBJT",
+         .left = 0, .top = 600, .width = 855, .height = 420, .labelledBy = "lblBJT(0)"},
+        {.name = "lblBJT", .index = 0, .kind = Kind::Label, .container = "frmBJT",
+         .left = 0, .top = 0, .width = 1335, .height = 495, .text = "  Tensione   di Collettore "},
+    };
+    const auto byName = createControls(rows, &window);
+    QWidget *box = byName.value(QStringLiteral("txtBJT(0)"));
+    QCOMPARE(qobject_cast<QLabel *>(byName.value(QStringLiteral("lblBJT(0)")))->buddy(), box);
+    QCOMPARE(box->accessibleName(), QStringLiteral("Tensione di Collettore"));
   }
 
   void windowHasFixedClientSizeAndContactLine() {
@@ -162,6 +190,26 @@ private slots:
     for (QRadioButton *option : w.findChildren<QRadioButton *>())
       QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->objectName()));
     QVERIFY(w.cmdCalcola->sizeHint().width() <= w.cmdCalcola->width());
+  }
+
+  // No control stacked above a caption hides any of its text.
+  void everyCaptionIsFullyVisible() {
+    frmBJT w;
+    for (CaptionLabel *label : w.findChildren<CaptionLabel *>()) {
+      if (label->text().isEmpty() || label->isHidden())
+        continue;
+      const QRect needed = label->fontMetrics().boundingRect(
+          label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+      const QRect text = needed.translated(label->pos());
+      const QObjectList stack = label->parentWidget()->children();
+      for (qsizetype i = stack.indexOf(label) + 1; i < stack.size(); ++i) {
+        auto *above = qobject_cast<QWidget *>(stack[i]);
+        if (!above || above->isHidden())
+          continue;
+        QVERIFY2(!above->geometry().intersects(text),
+                 qPrintable(above->objectName() + " hides text of " + label->objectName()));
+      }
+    }
   }
 
   void fontsAreTheNearestFaces() {

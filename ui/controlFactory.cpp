@@ -125,12 +125,35 @@ QWidget *createControl(const ControlSpec &row, QWidget *container) {
     widget->setToolTip(QString::fromUtf8(row.toolTip));
   if (*row.accessibleName)
     widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
-  if (row.sizeToText) {
-    auto *label = static_cast<QLabel *>(widget);
+  if (auto *label = qobject_cast<QLabel *>(widget); label && row.sizeToText) {
     label->setWordWrap(false);
     label->adjustSize();
   }
   if (row.hidden)
     widget->hide();
   return widget;
+}
+
+QHash<QString, QWidget *> createControls(std::span<const ControlSpec> rows, QWidget *window) {
+  QHash<QString, QWidget *> byName{{window->objectName(), window}};
+  for (const ControlSpec &row : rows) {
+    QWidget *container = byName.value(QString::fromUtf8(row.container));
+    if (!container)
+      qFatal("control table: %s comes before its container %s", qPrintable(controlName(row)),
+             row.container);
+    byName.insert(controlName(row), createControl(row, container));
+  }
+
+  // A screen reader names an input box after its caption.
+  for (const ControlSpec &row : rows) {
+    if (!*row.labelledBy)
+      continue;
+    auto *caption = qobject_cast<CaptionLabel *>(byName.value(QString::fromUtf8(row.labelledBy)));
+    if (!caption)
+      qFatal("control table: %s has no caption %s", qPrintable(controlName(row)), row.labelledBy);
+    QWidget *control = byName.value(controlName(row));
+    caption->setBuddy(control);
+    control->setAccessibleName(caption->caption().simplified());
+  }
+  return byName;
 }

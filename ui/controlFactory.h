@@ -2,7 +2,10 @@
 
 #include "ui/controlTable.h"
 
+#include <QHash>
 #include <QString>
+
+#include <span>
 
 class QWidget;
 
@@ -12,3 +15,9 @@ QString controlName(const ControlSpec &row);
 // Creates the Qt widget of a control table row inside its container, with
 // its geometry, texts, font, colours and other properties.
 QWidget *createControl(const ControlSpec &row, QWidget *container);
+
+// Creates the controls of a table inside the window (rows whose container is
+// the window's objectName) or inside the control an earlier row created, then
+// gives every caption its buddy, once all controls exist. Returns every
+// control by its name, the window included.
+QHash<QString, QWidget *> createControls(std::span<const ControlSpec> rows, QWidget *window);

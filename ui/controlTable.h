@@ -7,6 +7,9 @@
 #include <optional>
 #include <span>
 
+class frmBJT;
+class QWidget;
+
 // The window's static definition: every control with its container, place
 // and size in twips, texts, fonts, colours and other properties, in the
 // order the controls are created (a later one lies above an earlier one).
@@ -23,9 +26,14 @@ enum class Kind {
 };
 enum class Border { None, Etched, Sunken };
 
+// Stores a created control in the window member its row names (the element
+// `index` of a control array), after checking the widget's type.
+using ControlMember = void (*)(frmBJT &window, QWidget *control, int index);
+
 struct ControlSpec {
   const char *name;
   int index = -1; // the element of a control array, -1 for a single control
+  ControlMember member = nullptr;
   Kind kind;
   const char *container; // "frmBJT" for the window itself
   int left, top, width, height;

@@ -1,6 +1,7 @@
 #include "ui/frmBJT.h"
 
 #include "calc/controls.h"
+#include "calc/units.h"
 #include "runtime/conversions.h"
 #include "runtime/errors.h"
 #include "runtime/resume.h"
@@ -59,55 +60,10 @@ QVersionNumber frmBJT::programVersion() {
 }
 
 void frmBJT::buildControls() {
-  QHash<QString, QWidget *> byName{{QStringLiteral("frmBJT"), this}};
-  for (const ControlSpec &row : controlTable()) {
-    QWidget *widget = createControl(row, byName.value(QString::fromUtf8(row.container)));
-    byName.insert(widget->objectName(), widget);
-
-    const QString name = QString::fromUtf8(row.name);
-    const auto i = std::size_t(row.index);
-    if (name == u"txtBJT")
-      txtBJT.at(i) = static_cast<InputBox *>(widget);
-    else if (name == u"lblBJT")
-      lblBJT.at(i) = static_cast<CaptionLabel *>(widget);
-    else if (name == u"optBjt")
-      optBjt.at(i) = static_cast<QRadioButton *>(widget);
-    else if (name == u"optSatura")
-      optSatura.at(i) = static_cast<QRadioButton *>(widget);
-    else if (name == u"cboScala")
-      cboScala = static_cast<UnitComboBox *>(widget);
-    else if (name == u"cmdCalcola")
-      cmdCalcola = static_cast<QPushButton *>(widget);
-    else if (name == u"picNPN")
-      picNPN = static_cast<PictureBox *>(widget);
-    else if (name == u"picPNP")
-      picPNP = static_cast<PictureBox *>(widget);
-    else if (name == u"picResistenza")
-      picResistenza = static_cast<PictureBox *>(widget);
-    else if (name == u"Image2")
-      Image2 = static_cast<PictureBox *>(widget);
-    else if (name == u"Frame1")
-      Frame1 = static_cast<QGroupBox *>(widget);
-    else if (name == u"fraResDiBase")
-      fraResDiBase = static_cast<QGroupBox *>(widget);
-    else if (name == u"fraOPT")
-      fraOPT = static_cast<QFrame *>(widget);
-    else if (name == u"Shape2")
-      Shape2 = static_cast<QFrame *>(widget);
-    else if (name == u"Shape3")
-      Shape3 = static_cast<QFrame *>(widget);
-    else if (name == u"Label1")
-      Label1 = static_cast<CaptionLabel *>(widget);
-    else if (name == u"Label2")
-      Label2 = static_cast<CaptionLabel *>(widget);
-
-    // A screen reader names an input box after the caption above it.
-    if (*row.labelledBy) {
-      auto *caption = static_cast<CaptionLabel *>(byName.value(QString::fromUtf8(row.labelledBy)));
-      caption->setBuddy(widget);
-      widget->setAccessibleName(caption->caption().simplified());
-    }
-  }
+  const QHash<QString, QWidget *> byName = createControls(controlTable(), this);
+  for (const ControlSpec &row : controlTable())
+    if (row.member)
+      row.member(*this, byName.value(controlName(row)), row.index);
   picNPN->raise();
 
   QWidget *previous = nullptr;
@@ -176,9 +132,8 @@ void frmBJT::Form_Load() {
       move(x(), screenArea.y() + twipsToPixels(top));
     });
 
-    for (const QString &unit : {QStringLiteral("A"), QStringLiteral("mA"),
-                                QStringLiteral("\u00B5A"), QStringLiteral("nA")})
-      resumeNext([&] { cboScala->appendEntry(unit); });
+    for (const QString &entry : selectorEntries())
+      resumeNext([&] { cboScala->appendEntry(entry); });
     resumeNext([&] { selectUnit(1); });
 
     resumeNext([&] {
@@ -191,7 +146,7 @@ void frmBJT::Form_Load() {
 }
 
 void frmBJT::cmdCalcola_Click() {
-  guarded("cmdCalcola_Click", [&] { m_calculator.cmdCalcola_Click(); });
+  guarded("cmdCalcola_Click", [&] { m_calculator.calculate(); });
 }
 
 void frmBJT::cboScala_Click() {
@@ -227,7 +182,7 @@ void frmBJT::txtBJT_KeyPress(int16_t index, int16_t &keyAscii) {
     else if (keyAscii == Backspace || keyAscii == ',')
       return;
     else if (keyAscii == Enter) {
-      m_calculator.cmdCalcola_Click();
+      cmdCalcola_Click();
       keyAscii = 0;
     } else
       keyAscii = 0;
