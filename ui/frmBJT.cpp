@@ -4,7 +4,6 @@
 #include "runtime/conversions.h"
 #include "runtime/errors.h"
 #include "runtime/resume.h"
-#include "ui/accessibleUnitSelector.h"
 #include "ui/captionLabel.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
@@ -13,6 +12,7 @@
 #include "ui/pictureBox.h"
 #include "ui/twips.h"
 #include "ui/unitComboBox.h"
+#include "ui/unitSelectorAccessibility.h"
 #include "version.h"
 
 #include <QApplication>
@@ -108,6 +108,13 @@ void frmBJT::buildControls() {
       widget->setAccessibleName(caption->caption().simplified());
     }
   }
+  // A box's unit, from the label beside it, is its description.
+  for (const ControlSpec &row : controlTable())
+    if (*row.describedBy)
+      byName.value(controlName(row))
+          ->setAccessibleDescription(
+              static_cast<CaptionLabel *>(byName.value(QString::fromUtf8(row.describedBy)))
+                  ->caption());
   picNPN->raise();
 
   QWidget *previous = nullptr;
