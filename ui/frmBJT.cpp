@@ -109,12 +109,13 @@ void frmBJT::buildControls() {
     }
   }
   // A box's unit, from the label beside it, is its description.
-  for (const ControlSpec &row : controlTable())
-    if (*row.describedBy)
-      byName.value(controlName(row))
-          ->setAccessibleDescription(
-              static_cast<CaptionLabel *>(byName.value(QString::fromUtf8(row.describedBy)))
-                  ->caption());
+  for (const ControlSpec &row : controlTable()) {
+    if (!*row.describedBy)
+      continue;
+    const auto *unit =
+        static_cast<CaptionLabel *>(byName.value(QString::fromUtf8(row.describedBy)));
+    byName.value(controlName(row))->setAccessibleDescription(unit->caption());
+  }
   picNPN->raise();
 
   QWidget *previous = nullptr;
