@@ -1,6 +1,11 @@
 #pragma once
 
-// Names the application, sets the Italian locale and the application icon.
+// Names the application, sets the Italian locale, loads Qt's Italian
+// translation and sets the application icon.
 // Called once, right after the QApplication is made; the start-up benchmark
 // calls it too, so that it measures the same set-up as the program.
 void setUpApplication();
+
+// Installs Qt's Italian translation of its own texts; false (with a warning)
+// when it is not installed.
+bool loadQtItalianTranslation();

@@ -3,6 +3,7 @@
 #include "ui/unitComboBox.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QRadioButton>
 #include <QTest>
 
@@ -164,6 +165,94 @@ private slots:
     QCOMPARE(w->cboScala->currentText(), QStringLiteral("mA"));
     QCOMPARE(w->caption(9), QStringLiteral("corrente di base: 6,82 mA"));
     QVERIFY(prompts.isEmpty());
+  }
+
+  // Counted by the prompt that each run shows for the empty current box.
+  void enterCalculatesOnceOnTheButtonAndInABox_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Enter on calcola") << "cmdCalcola" << int(Qt::Key_Return) << 0;
+    QTest::newRow("keypad Enter on calcola")
+        << "cmdCalcola" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("Space on calcola") << "cmdCalcola" << int(Qt::Key_Space) << 0;
+    QTest::newRow("Enter in a box") << "txtBJT(3)" << int(Qt::Key_Return) << 0;
+    QTest::newRow("keypad Enter in a box")
+        << "txtBJT(3)" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+  }
+  void enterCalculatesOnceOnTheButtonAndInABox() {
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    auto *target = w->findChild<QWidget *>(control);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(prompts.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), box(2)); // where the prompt sent the user
+    // A key held down repeats; the button is still pressed once.
+    if (control == u"cmdCalcola") {
+      target->setFocus();
+      QKeyEvent repeated(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), true);
+      QApplication::sendEvent(target, &repeated);
+      QCOMPARE(prompts.size(), 1);
+    }
+  }
+
+  // What an input method commits is typed character by character through
+  // the filter and the length limit; what it is still composing is not
+  // shown.
+  void inputMethodsTypeThroughTheFilter_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("point becomes comma") << 2 << "" << "5.5" << "5,5";
+    QTest::newRow("letters and signs dropped") << 1 << "" << "4k7 -e+" << "47";
+    QTest::newRow("beyond ASCII dropped") << 1 << "" << u"1\u00B52\u00E8"_qs << "12";
+    QTest::newRow("length limit holds") << 0 << "" << "123" << "12";
+    QTest::newRow("length limit after typing") << 3 << "16" << "05" << "160";
+    QTest::newRow("Backspace") << 1 << "47" << "\b" << "4";
+  }
+  void inputMethodsTypeThroughTheFilter() {
+    QFETCH(int, index);
+    QFETCH(QString, before);
+    QFETCH(QString, commit);
+    QFETCH(QString, text);
+    QVERIFY(box(index)->testAttribute(Qt::WA_InputMethodEnabled));
+    box(index)->setText(before);
+    box(index)->setFocus();
+    const QImage shown = box(index)->grab().toImage();
+    QInputMethodEvent composing(QStringLiteral("abc"), {});
+    QApplication::sendEvent(box(index), &composing);
+    QCOMPARE(box(index)->grab().toImage(), shown);
+
+    QInputMethodEvent committed;
+    committed.setCommitString(commit);
+    QApplication::sendEvent(box(index), &committed);
+    QCOMPARE(box(index)->text(), text);
+    QVERIFY(prompts.isEmpty());
+  }
+
+  void anInputMethodsEnterCalculatesAndItsReplacementRemoves() {
+    box(0)->setText(QStringLiteral("12"));
+    box(1)->setText(QStringLiteral("999"));
+    box(3)->setText(QStringLiteral("100"));
+    box(2)->setText(QStringLiteral("2"));
+    box(2)->setFocus();
+    box(2)->end(false);
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("0\r"));
+    QApplication::sendEvent(box(2), &committed);
+    QCOMPARE(box(1)->text(), QStringLiteral("600")); // as Enter in the current box
+    QCOMPARE(w->caption(9), u"corrente di base: 600 \u00B5A"_qs);
+    QVERIFY(prompts.isEmpty());
+
+    box(1)->setFocus();
+    box(1)->end(false);
+    QInputMethodEvent replacing;
+    replacing.setCommitString(QStringLiteral("7x"), -2, 2);
+    QApplication::sendEvent(box(1), &replacing);
+    QCOMPARE(box(1)->text(), QStringLiteral("67"));
   }
 
   void multiplierOptionsAnswerTheArrowKeys() {

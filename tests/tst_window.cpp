@@ -7,6 +7,7 @@
 #include "runtime/errors.h"
 #include "ui/unitComboBox.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
@@ -342,6 +343,88 @@ private slots:
     w.setCaption(9, QStringLiteral("corrente di base: 120 mA"));
     QCOMPARE(name(w.lblBJT[9]), QStringLiteral("corrente di base: 120 mA"));
     QVERIFY(w.lblBJT[9]->accessibleName().isEmpty());
+    QCOMPARE(name(w.fraOPT), QStringLiteral("Tipo di transistor"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.optBjt[1])->parent()->object(), w.fraOPT);
+    const auto description = [](QWidget *widget) {
+      return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+    };
+    QCOMPARE(description(w.txtBJT[0]), QStringLiteral("Volt"));
+    QCOMPARE(description(w.txtBJT[1]), QStringLiteral("Ohm"));
+    QCOMPARE(description(w.txtBJT[4]), QStringLiteral("Volt"));
+    QCOMPARE(description(w.txtBJT[2]), QString()); // its unit is the selector
+  }
+
+  // Qt's own combo-box interface, under the selector's own name: the list
+  // of entries, the chosen one as value, the actions to open the list.
+  void screenReadersListTheUnitsAndHearTheChosenOne() {
+    frmBJT w;
+    QAccessibleInterface *selector = QAccessible::queryAccessibleInterface(w.cboScala);
+    QCOMPARE(selector->role(), QAccessible::ComboBox);
+    QVERIFY(selector->state().expandable);
+    QAccessibleInterface *list = nullptr;
+    for (int i = 0; i < selector->childCount(); ++i)
+      if (selector->child(i)->role() == QAccessible::List)
+        list = selector->child(i);
+    QVERIFY(list);
+    QCOMPARE(list->parent(), selector);
+    QCOMPARE(selector->indexOfChild(list) >= 0, true);
+    QStringList entries;
+    for (int i = 0; i < list->childCount(); ++i) {
+      QCOMPARE(list->child(i)->role(), QAccessible::ListItem);
+      entries << list->child(i)->text(QAccessible::Name);
+    }
+    QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_qs, "nA"}));
+    QVERIFY(selector->actionInterface());
+    QVERIFY(selector->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::showMenuAction()));
+
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const QString &unit : {u"\u00B5A"_qs, QStringLiteral("nA")}) {
+      QTest::keyClick(w.cboScala, Qt::Key_Down); // the way a keyboard user chooses
+      QCOMPARE(selector->text(QAccessible::Value), unit);
+      QCOMPARE(selector->text(QAccessible::Name), u"Unit\u00E0 della Corrente di Collettore"_qs);
+      QCOMPARE(w.selectedUnit(), int16_t(entries.indexOf(unit)));
+    }
+    selector->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(w.cboScala->view()->isVisible());
+    QVERIFY(selector->state().expanded);
+    w.cboScala->hidePopup();
+  }
+
+  // The results can be selected and copied, and stay what they were: the
+  // same picture, named by their own text, out of the Tab order.
+  void resultsCanBeCopiedAndLookAsBefore() {
+    frmBJT w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QList<std::pair<int, QString>> results{
+        {9, u"corrente di base: 93,75 \u00B5A"_qs},
+        {10, QStringLiteral("resistenza di base: 45.866 Ohm  (45,866 Kohm)")},
+        {11, QStringLiteral("45,9K")},
+        {11, QStringLiteral("4,29999E+12K")},
+        {13, QStringLiteral("Watt: 0,066")}};
+    for (const auto &[i, text] : results) {
+      CaptionLabel *result = w.lblBJT[std::size_t(i)];
+      w.setCaption(int16_t(i), text);
+      QVERIFY(result->textInteractionFlags() & Qt::TextSelectableByMouse);
+      QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
+      QVERIFY(result->accessibleName().isEmpty());
+
+      CaptionLabel plain(result->parentWidget());
+      plain.setGeometry(result->geometry());
+      plain.setFont(result->font());
+      plain.setPalette(result->palette());
+      plain.setAutoFillBackground(result->autoFillBackground());
+      plain.setFrameStyle(result->frameStyle());
+      plain.setLineWidth(result->lineWidth());
+      plain.setAlignment(result->alignment());
+      plain.setCaption(result->caption());
+      QCOMPARE(result->grab().toImage(), plain.grab().toImage());
+
+      result->setSelection(0, 3);
+      QCOMPARE(result->selectedText(), text.left(3));
+    }
   }
 
   // The standard values and the power are the base resistor's tooltip,

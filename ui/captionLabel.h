@@ -13,6 +13,11 @@ public:
   QString caption() const { return m_caption; }
   void setCaption(const QString &caption);
 
+protected:
+  // A label whose text can be selected offers Copy and Select All, as the
+  // input boxes do; QLabel's own menu serves links only.
+  void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
   QString m_caption;
 };

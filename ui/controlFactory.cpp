@@ -1,13 +1,13 @@
 #include "ui/controlFactory.h"
 
 #include "ui/captionLabel.h"
+#include "ui/commandButton.h"
 #include "ui/inputBox.h"
 #include "ui/pictureBox.h"
 #include "ui/twips.h"
 #include "ui/unitComboBox.h"
 
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
@@ -41,6 +41,10 @@ QWidget *createLabel(const ControlSpec &row, QWidget *container) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(2);
   }
+  // Selected with the mouse and copied with its context menu or Ctrl+C; the
+  // label takes the focus on a click but stays out of the Tab order.
+  if (row.selectable)
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
 }
 
@@ -91,12 +95,8 @@ QWidget *createWidget(const ControlSpec &row, QWidget *container) {
     option->setChecked(row.chosen);
     return option;
   }
-  case Kind::CommandButton: {
-    auto *button = new QPushButton(QString::fromUtf8(row.text), container);
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-  }
+  case Kind::CommandButton:
+    return new CommandButton(QString::fromUtf8(row.text), container);
   case Kind::PictureBox:
   case Kind::Image:
     return createPicture(row, container);
@@ -154,6 +154,17 @@ QHash<QString, QWidget *> createControls(std::span<const ControlSpec> rows, QWid
     QWidget *control = byName.value(controlName(row));
     caption->setBuddy(control);
     control->setAccessibleName(caption->caption().simplified());
+  }
+
+  // A box's unit, from the label beside it, is its description.
+  for (const ControlSpec &row : rows) {
+    if (!*row.describedBy)
+      continue;
+    auto *unit = qobject_cast<CaptionLabel *>(byName.value(QString::fromUtf8(row.describedBy)));
+    if (!unit)
+      qFatal("control table: %s has no unit label %s", qPrintable(controlName(row)),
+             row.describedBy);
+    byName.value(controlName(row))->setAccessibleDescription(unit->caption());
   }
   return byName;
 }

@@ -46,11 +46,13 @@ struct ControlSpec {
   std::optional<QColor> foreground = {};
   std::optional<QColor> background = {};
   bool hidden = false;
-  bool chosen = false;         // option buttons
-  bool sizeToText = false;     // the label's width follows its text
-  const char *picture = "";    // resource path of a picture box or image
-  const char *labelledBy = ""; // the caption whose text names the control
+  bool chosen = false;          // option buttons
+  bool sizeToText = false;      // the label's width follows its text
+  const char *picture = "";     // resource path of a picture box or image
+  const char *labelledBy = "";  // the caption whose text names the control
+  const char *describedBy = ""; // the label whose text describes it (a unit)
   const char *accessibleName = "";
+  bool selectable = false; // a result the user can select and copy
 };
 
 std::span<const ControlSpec> controlTable();

@@ -5,7 +5,6 @@
 #include "runtime/conversions.h"
 #include "runtime/errors.h"
 #include "runtime/resume.h"
-#include "ui/accessibleUnitSelector.h"
 #include "ui/captionLabel.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
@@ -14,6 +13,7 @@
 #include "ui/pictureBox.h"
 #include "ui/twips.h"
 #include "ui/unitComboBox.h"
+#include "ui/unitSelectorAccessibility.h"
 #include "version.h"
 
 #include <QApplication>

@@ -22,8 +22,8 @@ private:
 
 InputBox::InputBox(int16_t index, QWidget *parent) : QLineEdit(parent), m_index(index) {
   setValidator(new LengthLimit(this));
-  // Numbers need no input method, and one would commit text past the key filter.
-  setAttribute(Qt::WA_InputMethodEnabled, false);
+  // On-screen keyboards offer their number layout, without word suggestions.
+  setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
   connect(this, &QLineEdit::textChanged, this,
           [this](const QString &text) { m_lastLength = text.size(); });
 }
@@ -67,4 +67,36 @@ void InputBox::keyPressEvent(QKeyEvent *event) {
   // The handler replaced the character: the box takes the replacement.
   QKeyEvent replaced(QEvent::KeyPress, 0, event->modifiers(), QString(QChar(char16_t(code))));
   QLineEdit::keyPressEvent(&replaced);
+}
+
+namespace {
+// The key that types a committed character: Enter and Backspace by their
+// keys, so that the box treats them as it treats the keys; any other
+// character as text alone.
+int keyOf(QChar c) {
+  if (c == u'\r')
+    return Qt::Key_Return;
+  if (c == u'\b')
+    return Qt::Key_Backspace;
+  return 0;
+}
+} // namespace
+
+// Composition in progress (preedit) is not shown in the box: it may hold
+// anything, and only what the input method commits is typed, through the
+// key-press handler. The input method's own window shows the composition.
+void InputBox::inputMethodEvent(QInputMethodEvent *event) {
+  event->accept();
+  if (event->replacementLength() > 0) {
+    // The input method replaces text around the cursor: what it removes goes
+    // as Delete would remove it; what it puts in its place is typed below.
+    QInputMethodEvent removal;
+    removal.setCommitString(QString(), event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&removal);
+  }
+  const QString committed = event->commitString();
+  for (const QChar c : committed) {
+    QKeyEvent typed(QEvent::KeyPress, keyOf(c), Qt::NoModifier, QString(c));
+    keyPressEvent(&typed);
+  }
 }

@@ -23,11 +23,16 @@ public:
 
   // Receives the box's index and the typed character's code; setting the
   // code to 0 discards the key. Keys that produce no character (arrows,
-  // Home, End, Delete, Tab, modifiers) never reach it.
+  // Home, End, Delete, Tab, modifiers) never reach it. Characters that an
+  // input method commits reach it one by one, like typed keys.
   std::function<void(int16_t index, int16_t &keyAscii)> keyPressHandler;
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
+  // Text that an input method commits is typed one character at a time
+  // through keyPressEvent(), so each meets the key-press handler and the
+  // maximum length as a key would.
+  void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
   friend class LengthLimit;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the calculator in a real X server (Xvfb) at scale 1 and at scale 2,
 # as a user would meet it: one window with its caption and client size, sharp
-# at twice the size, and a clean exit when the window is closed.
+# at twice the size, and a clean exit when the window is closed. Then reads
+# it as a screen reader does, on a private D-Bus session (atspi_check.sh).
 #   check.sh PROGRAM WORKDIR
 set -euo pipefail
 prog=$1 work=$2
@@ -56,3 +57,7 @@ sharp() { # a region at scale 1: x y w h
 }
 sharp 322 66 175 125 # the NPN circuit
 sharp 24 28 569 25    # the title
+
+# What a screen reader reads, and a calculation typed under the C and the
+# Italian locale, read back through AT-SPI.
+dbus-run-session -- bash "$here/atspi_check.sh" "$prog" "$work"

@@ -1,0 +1,60 @@
+#include "app/appSetup.h"
+#include "ui/frmBJT.h"
+#include "ui/captionLabel.h"
+#include "ui/inputBox.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+// The application's set-up, as the program makes it: Qt's own texts in the
+// window are Italian, whatever the desktop's language.
+class AppSetupTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { setUpApplication(); }
+
+  void qtsOwnTextsAreItalian() {
+    frmBJT w;
+    std::unique_ptr<QMenu> menu(w.txtBJT[1]->createStandardContextMenu());
+    QStringList items;
+    for (const QAction *action : menu->actions())
+      items << action->text().section(u'\t', 0, 0); // without the shortcut
+    QVERIFY2(items.contains(QStringLiteral("&Copia")), qPrintable(items.join(u'|')));
+    QVERIFY(items.contains(QStringLiteral("&Incolla")));
+    QVERIFY(items.contains(QStringLiteral("Seleziona tutto")));
+  }
+
+  // A result's own context menu, in Italian, copies what was selected.
+  void aResultIsCopiedFromItsContextMenu() {
+    frmBJT w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QLabel *result = w.lblBJT[10];
+    w.setCaption(10, QStringLiteral("resistenza di base: 41.748 Ohm"));
+    result->setSelection(20, 6);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), result->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(result, &click);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QHash<QString, QAction *> items;
+    for (QAction *action : menu->actions())
+      items.insert(action->text().section(u'\t', 0, 0), action);
+    QVERIFY2(items.contains(u"&Copia"_qs) && items.contains(u"Seleziona tutto"_qs),
+             qPrintable(items.keys().join(u'|')));
+    items[u"&Copia"_qs]->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("41.748"));
+    items[u"Seleziona tutto"_qs]->trigger();
+    menu->close();
+    // Ctrl+C copies too, once a click has given the label the focus.
+    result->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), w.caption(10));
+  }
+};
+
+QTEST_MAIN(AppSetupTest)
+#include "tst_appSetup.moc"
