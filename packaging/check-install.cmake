@@ -13,11 +13,18 @@
 #   METAINFO_FILE  source AppStream metainfo
 #   ICON_PNG       source 32x32 PNG icon
 #   ICON_SVG       source scalable icon
+#   MANDIR         manual page directory relative to the prefix
+#   DOCDIR         package documentation directory relative to the prefix
+#   MANPAGE        source manual page (installed gzipped)
+#   CHANGELOG      source Debian changelog (installed gzipped)
+#   COPYRIGHT      the generated Debian copyright file
+#   GZIP           the gzip program
 
 cmake_minimum_required(VERSION 3.25)
 
 foreach(_var BUILD_DIR PREFIX APP_ID EXECUTABLE VERSION BINDIR DATADIR
-             DESKTOP_FILE METAINFO_FILE ICON_PNG ICON_SVG)
+             DESKTOP_FILE METAINFO_FILE ICON_PNG ICON_SVG MANDIR DOCDIR MANPAGE
+             CHANGELOG COPYRIGHT GZIP)
   if("${${_var}}" STREQUAL "")
     message(FATAL_ERROR "check-install: -D${_var}=... is required")
   endif()
@@ -51,7 +58,11 @@ set(_desktop "${DATADIR}/applications/${APP_ID}.desktop")
 set(_metainfo "${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
 set(_png "${DATADIR}/icons/hicolor/32x32/apps/${APP_ID}.png")
 set(_svg "${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg")
-set(_expected "${_bin}" "${_desktop}" "${_metainfo}" "${_png}" "${_svg}")
+set(_man "${MANDIR}/man1/${EXECUTABLE}.1.gz")
+set(_changelog "${DOCDIR}/changelog.gz")
+set(_copyright "${DOCDIR}/copyright")
+set(_expected "${_bin}" "${_desktop}" "${_metainfo}" "${_png}" "${_svg}" "${_man}" "${_changelog}"
+              "${_copyright}")
 
 foreach(_rel IN LISTS _expected)
   if(NOT EXISTS "${PREFIX}/${_rel}" OR IS_DIRECTORY "${PREFIX}/${_rel}")
@@ -97,6 +108,52 @@ foreach(_pair "${_desktop}|${DESKTOP_FILE}" "${_metainfo}|${METAINFO_FILE}"
     endif()
   endif()
 endforeach()
+
+# The compressed documents hold their sources, and were compressed without a
+# name or time stamp (gzip -n), so that every build makes the same bytes.
+foreach(_pair "${_man}|${MANPAGE}" "${_changelog}|${CHANGELOG}")
+  string(REPLACE "|" ";" _pair "${_pair}")
+  list(GET _pair 0 _rel)
+  list(GET _pair 1 _src)
+  if(EXISTS "${PREFIX}/${_rel}")
+    execute_process(COMMAND "${GZIP}" -dc "${PREFIX}/${_rel}"
+                    RESULT_VARIABLE _rc OUTPUT_VARIABLE _unpacked)
+    file(READ "${_src}" _source_text)
+    if(NOT _rc EQUAL 0 OR NOT _unpacked STREQUAL _source_text)
+      _fail("${_rel} does not unpack to ${_src}")
+    endif()
+    # Header: magic, method, flags (FNAME = 8), then a 4-byte time stamp.
+    file(READ "${PREFIX}/${_rel}" _head LIMIT 8 HEX)
+    string(SUBSTRING "${_head}" 6 2 _flags)
+    string(SUBSTRING "${_head}" 8 8 _mtime)
+    if(NOT _flags STREQUAL "00" OR NOT _mtime STREQUAL "00000000")
+      _fail("${_rel} carries a file name or time stamp (flags ${_flags}, time ${_mtime})")
+    endif()
+  endif()
+endforeach()
+
+# --- Debian changelog and copyright -----------------------------------------
+
+# The newest changelog entry is this version: the package announces it.
+file(STRINGS "${CHANGELOG}" _first LIMIT_COUNT 1)
+if(NOT _first MATCHES "^[a-z0-9.+-]+ \\(([^)]*)\\) ")
+  _fail("${CHANGELOG}: first line '${_first}' is no changelog entry")
+elseif(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+  _fail("newest changelog entry is '${CMAKE_MATCH_1}', project version is ${VERSION}")
+endif()
+
+if(EXISTS "${PREFIX}/${_copyright}")
+  file(READ "${PREFIX}/${_copyright}" _text)
+  foreach(_field "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
+                 "Files: \\*" "Copyright: [0-9]+ [^\n]+" "License: MIT")
+    if(NOT _text MATCHES "(^|\n)${_field}\n")
+      _fail("${_copyright} lacks the line '${_field}'")
+    endif()
+  endforeach()
+  if(NOT _text MATCHES "\n \\.\n THE SOFTWARE IS PROVIDED \"AS IS\"")
+    _fail("${_copyright} does not carry the licence text in paragraphs")
+  endif()
+endif()
 
 # --- Icons ------------------------------------------------------------------
 
