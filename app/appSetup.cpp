@@ -1,11 +1,10 @@
 #include "app/appSetup.h"
 
+#include "ui/frmBJT.h"
 #include "version.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLocale>
-#include <QPixmap>
 
 void setUpApplication() {
   QApplication::setApplicationName(QStringLiteral("bjt-calculator"));
@@ -14,12 +13,7 @@ void setUpApplication() {
   QApplication::setDesktopFileName(QStringLiteral("io.github.bjtcalc.BjtCalculator"));
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
-  // The drawing for every size, but the bitmap made for 32 pixels at that
-  // size. The drawing is rendered only when a window asks for a size, not
-  // here (that would load the font configuration for its lettering before
-  // anything is shown). The bitmap goes in as a pixmap: as a file, the SVG
-  // icon engine would first look its type up in the MIME database.
-  QIcon icon(QStringLiteral(":/icons/icon.svg"));
-  icon.addPixmap(QPixmap(QStringLiteral(":/icons/icon32.png")));
-  QApplication::setWindowIcon(icon);
+  // Drawn at build time at each size a window manager asks for, the 32 px
+  // one from its own bitmap; see ui/bitmapSet.h.
+  QApplication::setWindowIcon(frmBJT::programIcon());
 }

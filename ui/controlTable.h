@@ -22,6 +22,8 @@ enum class Kind {
   Image
 };
 enum class Border { None, Etched, Sunken };
+// The width of a sunken border, which the drawing area of a picture lies within.
+inline constexpr int SunkenBorderPixels = 2;
 
 struct ControlSpec {
   const char *name;
@@ -40,7 +42,7 @@ struct ControlSpec {
   bool hidden = false;
   bool chosen = false;         // option buttons
   bool sizeToText = false;     // the label's width follows its text
-  const char *picture = "";    // resource path of a picture box or image
+  const char *picture = "";    // bitmap set of a picture box or image (ui/bitmapSet.h)
   const char *labelledBy = ""; // the caption whose text names the control
   const char *accessibleName = "";
 };

@@ -5,6 +5,7 @@
 #include "runtime/errors.h"
 #include "runtime/resume.h"
 #include "ui/accessibleUnitSelector.h"
+#include "ui/bitmapSet.h"
 #include "ui/captionLabel.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
@@ -44,7 +45,7 @@ frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
   // size of it is drawn once for the whole program; a window made without
   // that set-up, as in the tests, carries the drawing itself.
   if (QApplication::windowIcon().isNull())
-    setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
+    setWindowIcon(programIcon());
   setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
   buildControls();
   connectEvents();
@@ -53,6 +54,8 @@ frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
 }
 
 frmBJT::~frmBJT() = default;
+
+QIcon frmBJT::programIcon() { return iconFromBitmapSet(QStringLiteral(":/icons/icon")); }
 
 QVersionNumber frmBJT::programVersion() {
   return {version::major, version::minor, version::build, version::revision};
