@@ -23,8 +23,9 @@ const QPixmap &frameBitmap() {
 }
 } // namespace
 
-GroupBoxFrameStyle::GroupBoxFrameStyle()
-    : m_fusion(baseStyle()->name().compare(u"fusion", Qt::CaseInsensitive) == 0) {}
+GroupBoxFrameStyle::GroupBoxFrameStyle(QStyle *base)
+    : QProxyStyle(base),
+      m_fusion(baseStyle()->name().compare(u"fusion", Qt::CaseInsensitive) == 0) {}
 
 void GroupBoxFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                                        QPainter *painter, const QWidget *widget) const {

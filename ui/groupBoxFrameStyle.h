@@ -9,7 +9,8 @@
 // during the window's first paint. The frame looks exactly the same.
 class GroupBoxFrameStyle : public QProxyStyle {
 public:
-  GroupBoxFrameStyle();
+  // Over the given style (taken over), or the application's default.
+  explicit GroupBoxFrameStyle(QStyle *base = nullptr);
 
   void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
