@@ -7,9 +7,11 @@
 #include "runtime/errors.h"
 #include "ui/unitComboBox.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -328,6 +330,24 @@ private slots:
     QCOMPARE(w.caption(12), panel);
     QTest::mouseClick(w.optBjt[0], Qt::LeftButton);
     QVERIFY(w.Frame1->children().indexOf(w.picNPN) > w.Frame1->children().indexOf(w.picPNP));
+  }
+
+  // The unit list is built only when it first opens, and then in the
+  // selector's own font, as if it had been there all along.
+  void unitListOpensInTheSelectorsFont() {
+    frmBJT w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(!w.cboScala->findChild<QAbstractItemView *>());
+    w.cboScala->showPopup();
+    QAbstractItemView *list = w.cboScala->view();
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->font(), w.cboScala->font());
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), 13);
+    QVERIFY(QFontInfo(list->font()).bold());
+    QCOMPARE(list->model()->rowCount(), w.cboScala->count());
+    w.cboScala->hidePopup();
+    QCOMPARE(w.cboScala->lineEdit()->text(), w.cboScala->currentText());
   }
 
   // The pictures are drawn at build time for the sizes of the boxes in the
