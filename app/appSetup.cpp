@@ -1,7 +1,7 @@
 #include "app/appSetup.h"
 
+#include "ui/directImageStyle.h"
 #include "ui/frmBJT.h"
-#include "ui/groupBoxFrameStyle.h"
 #include "version.h"
 
 #include <QApplication>
@@ -17,5 +17,5 @@ void setUpApplication() {
   // Drawn at build time at each size a window manager asks for, the 32 px
   // one from its own bitmap; see ui/bitmapSet.h.
   QApplication::setWindowIcon(frmBJT::programIcon());
-  QApplication::setStyle(new GroupBoxFrameStyle);
+  QApplication::setStyle(new DirectImageStyle);
 }

@@ -1,7 +1,7 @@
 #include "ui/bitmapSet.h"
 #include "ui/captionLabel.h"
 #include "ui/frmBJT.h"
-#include "ui/groupBoxFrameStyle.h"
+#include "ui/directImageStyle.h"
 #include "ui/inputBox.h"
 #include "ui/pictureBox.h"
 #include "runtime/errors.h"
@@ -388,7 +388,7 @@ private slots:
     QFETCH(QString, title);
     std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     QVERIFY(fusion);
-    GroupBoxFrameStyle direct(QStyleFactory::create(QStringLiteral("Fusion")));
+    DirectImageStyle direct(QStyleFactory::create(QStringLiteral("Fusion")));
     const auto draw = [&](QStyle *style) {
       QGroupBox box(title);
       box.setStyle(style);
@@ -399,6 +399,21 @@ private slots:
       return image;
     };
     QCOMPARE(draw(&direct), draw(fusion.get()));
+  }
+
+  // The OK button's icon read without Fusion's file loading must be Fusion's
+  // own at every size a message box may ask for.
+  void okIconLooksAsFusionsOwn() {
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QVERIFY(fusion);
+    DirectImageStyle direct(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QIcon mine = direct.standardIcon(QStyle::SP_DialogOkButton);
+    const QIcon theirs = fusion->standardIcon(QStyle::SP_DialogOkButton);
+    QVERIFY(!theirs.isNull());
+    for (const int size : {16, 20, 24, 32, 48, 64, 128})
+      for (const qreal ratio : {1.0, 1.5, 2.0})
+        QCOMPARE(mine.pixmap(QSize(size, size), ratio).toImage(),
+                 theirs.pixmap(QSize(size, size), ratio).toImage());
   }
 
   void multiplierOptionsRecalculate() {
