@@ -43,7 +43,7 @@ frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
   setWindowTitle(baseCaption);
   // The window shows the application's icon (app/appSetup.cpp), so that each
   // size of it is drawn once for the whole program; a window made without
-  // that set-up, as in the tests, carries the drawing itself.
+  // that set-up, as in the tests, carries the icon itself.
   if (QApplication::windowIcon().isNull())
     setWindowIcon(programIcon());
   setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));

@@ -18,7 +18,7 @@ void PictureBox::paintEvent(QPaintEvent *event) {
   QFrame::paintEvent(event); // the border
   const QRect area = contentsRect();
   const qreal ratio = devicePixelRatioF();
-  const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
+  const QSize pixels = bitmapSet::pixelSize(area.size(), ratio);
   if (m_rendered.size() != pixels || m_rendered.devicePixelRatio() != ratio) {
     QImage bitmap = bitmapAt(m_resource, pixels);
     if (bitmap.isNull()) { // a missing drawing leaves a white area
