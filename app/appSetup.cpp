@@ -1,12 +1,12 @@
 #include "app/appSetup.h"
 
+#include "ui/directImageStyle.h"
+#include "ui/frmBJT.h"
 #include "version.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QPixmap>
 #include <QTranslator>
 
 bool loadQtItalianTranslation() {
@@ -32,12 +32,8 @@ void setUpApplication() {
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
   loadQtItalianTranslation();
 
-  // The drawing for every size, but the bitmap made for 32 pixels at that
-  // size. The drawing is rendered only when a window asks for a size, not
-  // here (that would load the font configuration for its lettering before
-  // anything is shown). The bitmap goes in as a pixmap: as a file, the SVG
-  // icon engine would first look its type up in the MIME database.
-  QIcon icon(QStringLiteral(":/icons/icon.svg"));
-  icon.addPixmap(QPixmap(QStringLiteral(":/icons/icon32.png")));
-  QApplication::setWindowIcon(icon);
+  // Drawn at build time at each size a window manager asks for, the 32 px
+  // one from its own bitmap; see ui/bitmapSet.h.
+  QApplication::setWindowIcon(frmBJT::programIcon());
+  QApplication::setStyle(new DirectImageStyle);
 }

@@ -1,7 +1,9 @@
+#include "ui/bitmapSet.h"
 #include "ui/captionLabel.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
 #include "ui/frmBJT.h"
+#include "ui/directImageStyle.h"
 #include "ui/inputBox.h"
 #include "ui/pictureBox.h"
 #include "runtime/errors.h"
@@ -11,13 +13,18 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPainter>
 #include <QScreen>
 #include <QStyleOptionGroupBox>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 class WindowTest : public QObject {
   Q_OBJECT
@@ -481,6 +488,90 @@ private slots:
     QCOMPARE(w.caption(12), panel);
     QTest::mouseClick(w.optBjt[0], Qt::LeftButton);
     QVERIFY(w.Frame1->children().indexOf(w.picNPN) > w.Frame1->children().indexOf(w.picPNP));
+  }
+
+  // The unit list is built only when it first opens, and then in the
+  // selector's own font, as if it had been there all along.
+  void unitListOpensInTheSelectorsFont() {
+    frmBJT w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(!w.cboScala->findChild<QAbstractItemView *>());
+    w.cboScala->showPopup();
+    QAbstractItemView *list = w.cboScala->view();
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->font(), w.cboScala->font());
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), 13);
+    QVERIFY(QFontInfo(list->font()).bold());
+    QCOMPARE(list->model()->rowCount(), w.cboScala->count());
+    w.cboScala->hidePopup();
+    QCOMPARE(w.cboScala->lineEdit()->text(), w.cboScala->currentText());
+  }
+
+  // The pictures are drawn at build time for the sizes of the boxes in the
+  // control table: each box must find its own size at the common scales, or
+  // it would show a reduced bitmap, less sharp.
+  void everyPictureIsDrawnForItsBoxAtEachScale_data() {
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+  }
+  void everyPictureIsDrawnForItsBoxAtEachScale() {
+    QFETCH(double, scale);
+    frmBJT w;
+    for (PictureBox *box : {w.picNPN, w.picPNP, w.picResistenza, w.Image2}) {
+      const QSize pixels = bitmapSet::pixelSize(box->contentsRect().size(), scale);
+      QVERIFY2(bitmapSizes(box->resource()).contains(pixels), qPrintable(box->objectName()));
+      const QImage bitmap = bitmapAt(box->resource(), pixels);
+      QCOMPARE(bitmap.size(), pixels);
+      QImage blank(pixels, bitmap.format());
+      blank.fill(bitmap.pixel(0, 0));
+      QVERIFY2(bitmap != blank, qPrintable(box->objectName()));
+    }
+    QCOMPARE(bitmapAt(w.picNPN->resource(), QSize(300, 210)).size(), QSize(300, 210));
+    QVERIFY(bitmapAt(QStringLiteral(":/pictures/none"), QSize(10, 10)).isNull());
+    for (const int size : bitmapSet::IconSizes)
+      QVERIFY(frmBJT::programIcon().availableSizes().contains(QSize(size, size)));
+  }
+
+  // The group-box frame drawn without Fusion's file loading must look as
+  // Fusion's own, with and without a title.
+  void groupBoxFrameLooksAsFusionDrawsIt_data() {
+    QTest::addColumn<QString>("title");
+    QTest::newRow("titled") << QStringLiteral("Resistenza di base");
+    QTest::newRow("untitled") << QString();
+  }
+  void groupBoxFrameLooksAsFusionDrawsIt() {
+    QFETCH(QString, title);
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QVERIFY(fusion);
+    DirectImageStyle direct(QStyleFactory::create(QStringLiteral("Fusion")));
+    const auto draw = [&](QStyle *style) {
+      QGroupBox box(title);
+      box.setStyle(style);
+      box.resize(200, 120);
+      QImage image(box.size(), QImage::Format_RGB32);
+      image.fill(Qt::white);
+      box.render(&image);
+      return image;
+    };
+    QCOMPARE(draw(&direct), draw(fusion.get()));
+  }
+
+  // The OK button's icon read without Fusion's file loading must be Fusion's
+  // own at every size a message box may ask for.
+  void okIconLooksAsFusionsOwn() {
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QVERIFY(fusion);
+    DirectImageStyle direct(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QIcon mine = direct.standardIcon(QStyle::SP_DialogOkButton);
+    const QIcon theirs = fusion->standardIcon(QStyle::SP_DialogOkButton);
+    QVERIFY(!theirs.isNull());
+    for (const int size : {16, 20, 24, 32, 48, 64, 128})
+      for (const qreal ratio : {1.0, 1.5, 2.0})
+        QCOMPARE(mine.pixmap(QSize(size, size), ratio).toImage(),
+                 theirs.pixmap(QSize(size, size), ratio).toImage());
   }
 
   void multiplierOptionsRecalculate() {

@@ -39,7 +39,7 @@ QWidget *createLabel(const ControlSpec &row, QWidget *container) {
   label->setAlignment(row.alignment);
   if (row.border == Border::Sunken) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setLineWidth(2);
+    label->setLineWidth(SunkenBorderPixels);
   }
   // Selected with the mouse and copied with its context menu or Ctrl+C; the
   // label takes the focus on a click but stays out of the Tab order.
@@ -71,7 +71,7 @@ QWidget *createPicture(const ControlSpec &row, QWidget *container) {
   auto *picture = new PictureBox(QString::fromUtf8(row.picture), container);
   if (row.border == Border::Sunken) {
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture->setLineWidth(2);
+    picture->setLineWidth(SunkenBorderPixels);
   }
   // Picture boxes take part in the tab order; an image does not.
   picture->setFocusPolicy(row.kind == Kind::PictureBox ? Qt::TabFocus : Qt::NoFocus);

@@ -25,6 +25,8 @@ enum class Kind {
   Image
 };
 enum class Border { None, Etched, Sunken };
+// The width of a sunken border, which the drawing area of a picture lies within.
+inline constexpr int SunkenBorderPixels = 2;
 
 // Stores a created control in the window member its row names (the element
 // `index` of a control array), after checking the widget's type.
@@ -48,7 +50,7 @@ struct ControlSpec {
   bool hidden = false;
   bool chosen = false;          // option buttons
   bool sizeToText = false;      // the label's width follows its text
-  const char *picture = "";     // resource path of a picture box or image
+  const char *picture = "";     // bitmap set of a picture box or image (ui/bitmapSet.h)
   const char *labelledBy = "";  // the caption whose text names the control
   const char *describedBy = ""; // the label whose text describes it (a unit)
   const char *accessibleName = "";

@@ -27,5 +27,8 @@ QFont fontFor(const FontSpec &wanted) {
   font.setWeight(wanted.bold || wanted.face == Face::ArialRoundedMtBold ? QFont::Bold
                                                                         : QFont::Normal);
   font.setUnderline(wanted.underline);
+  // Every character the window shows is in these faces: no fallback fonts
+  // are looked up or loaded for them.
+  font.setStyleStrategy(QFont::NoFontMerging);
   return font;
 }

@@ -5,6 +5,7 @@
 #include "runtime/conversions.h"
 #include "runtime/errors.h"
 #include "runtime/resume.h"
+#include "ui/bitmapSet.h"
 #include "ui/captionLabel.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
@@ -43,9 +44,9 @@ frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
   setWindowTitle(baseCaption);
   // The window shows the application's icon (app/appSetup.cpp), so that each
   // size of it is drawn once for the whole program; a window made without
-  // that set-up, as in the tests, carries the drawing itself.
+  // that set-up, as in the tests, carries the icon itself.
   if (QApplication::windowIcon().isNull())
-    setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
+    setWindowIcon(programIcon());
   setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
   buildControls();
   connectEvents();
@@ -54,6 +55,8 @@ frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
 }
 
 frmBJT::~frmBJT() = default;
+
+QIcon frmBJT::programIcon() { return iconFromBitmapSet(QStringLiteral(":/icons/icon")); }
 
 QVersionNumber frmBJT::programVersion() {
   return {version::major, version::minor, version::build, version::revision};

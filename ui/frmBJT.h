@@ -3,6 +3,7 @@
 #include "calc/calculator.h"
 #include "calc/panel.h"
 
+#include <QIcon>
 #include <QVersionNumber>
 #include <QWidget>
 
@@ -30,6 +31,8 @@ public:
   ~frmBJT() override;
 
   static QVersionNumber programVersion();
+  // The icon at every size a window manager asks for.
+  static QIcon programIcon();
 
   // Event handlers.
   void Form_Load();

@@ -1,9 +1,10 @@
 #include "ui/pictureBox.h"
 
+#include "ui/bitmapSet.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <QSvgRenderer>
 
 // The box fills its whole area (the background, then the border and the
 // drawing), so Qt need not paint what lies beneath it: the circuit hidden
@@ -17,13 +18,14 @@ void PictureBox::paintEvent(QPaintEvent *event) {
   QFrame::paintEvent(event); // the border
   const QRect area = contentsRect();
   const qreal ratio = devicePixelRatioF();
-  const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
+  const QSize pixels = bitmapSet::pixelSize(area.size(), ratio);
   if (m_rendered.size() != pixels || m_rendered.devicePixelRatio() != ratio) {
-    m_rendered = QPixmap(pixels);
-    m_rendered.fill(Qt::white);
-    QPainter painter(&m_rendered);
-    QSvgRenderer(m_resource).render(&painter);
-    painter.end();
+    QImage bitmap = bitmapAt(m_resource, pixels);
+    if (bitmap.isNull()) { // a missing drawing leaves a white area
+      bitmap = QImage(pixels, QImage::Format_RGB32);
+      bitmap.fill(Qt::white);
+    }
+    m_rendered = QPixmap::fromImage(std::move(bitmap));
     m_rendered.setDevicePixelRatio(ratio);
   }
   QPainter painter(this);

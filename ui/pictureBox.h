@@ -4,10 +4,10 @@
 #include <QPixmap>
 #include <QString>
 
-// Shows one of the window's vector pictures inside an optional sunken
-// border. The drawing is rendered once at the size and pixel density it is
-// shown at, so it stays sharp at any screen scale without redrawing the
-// vector data on every paint.
+// Shows one of the window's pictures inside an optional sunken border. The
+// picture comes from its bitmap set (ui/bitmapSet.h), drawn at build time at
+// the size and pixel densities it is shown at, so it stays sharp when the
+// screen is scaled; it is unpacked once for the density it is shown at.
 class PictureBox : public QFrame {
   Q_OBJECT
 public:

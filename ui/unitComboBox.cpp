@@ -2,11 +2,15 @@
 
 #include "runtime/errors.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 UnitComboBox::UnitComboBox(QWidget *parent) : QComboBox(parent) {
-  setEditable(true);
+  // The field alone: setEditable() would build the drop-down list at once,
+  // before the first frame, which never shows it.
+  setLineEdit(new QLineEdit(this));
   setInsertPolicy(QComboBox::NoInsert); // Enter in the field adds no entry
   setCompleter(nullptr);                // the field shows what was typed, nothing more
   connect(this, &QComboBox::editTextChanged, this, &UnitComboBox::followEditText);
@@ -47,4 +51,17 @@ void UnitComboBox::appendEntry(const QString &text) {
     setEditText(field);
   }
   followEditText(field);
+}
+
+void UnitComboBox::changeEvent(QEvent *event) {
+  // QComboBox answers a font change by building its drop-down list to hand
+  // it the font, besides dropping its size hint and placing its field, which
+  // nothing has worked out before the selector first shows. Until then the
+  // list is left unbuilt: built later, it takes the selector's font and
+  // palette itself, as a window that inherits them.
+  if (event->type() == QEvent::FontChange && !isVisible() && !findChild<QAbstractItemView *>()) {
+    QWidget::changeEvent(event);
+    return;
+  }
+  QComboBox::changeEvent(event);
 }

@@ -24,6 +24,9 @@ public:
 signals:
   void listIndexChanged();
 
+protected:
+  void changeEvent(QEvent *event) override;
+
 private:
   void followEditText(const QString &text);
 

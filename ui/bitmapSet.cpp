@@ -1,0 +1,95 @@
+#include "ui/bitmapSet.h"
+
+#include <QByteArray>
+#include <QPixmap>
+#include <QResource>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+struct Entry {
+  QSize size;
+  QImage::Format format = QImage::Format_Invalid;
+  QByteArray compressed; // raw data pointing into the resource, no copy
+};
+
+// The entries of a set, checked against the file's length so that a damaged
+// resource gives no bitmap rather than a read past its end.
+QList<Entry> readSet(const QString &resource) {
+  const QByteArray file = QResource(resource).uncompressedData();
+  const auto word = [&](qsizetype at) { return qFromLittleEndian<quint32>(file.constData() + at); };
+  if (file.size() < 8 || std::memcmp(file.constData(), bitmapSet::Magic, 4) != 0)
+    return {};
+  const quint32 count = word(4);
+  qsizetype offset = 8 + qsizetype(count) * bitmapSet::HeaderWords * 4;
+  if (count > 64 || offset > file.size())
+    return {};
+  QList<Entry> entries;
+  for (quint32 i = 0; i < count; ++i) {
+    const qsizetype at = 8 + qsizetype(i) * bitmapSet::HeaderWords * 4;
+    const quint32 length = word(at + 12);
+    if (length > quint32(file.size() - offset))
+      return {};
+    entries.append({QSize(int(word(at)), int(word(at + 4))), QImage::Format(word(at + 8)),
+                    QByteArray::fromRawData(file.constData() + offset, length)});
+    offset += length;
+  }
+  return entries;
+}
+
+void freeBuffer(void *buffer) { delete static_cast<QByteArray *>(buffer); }
+
+QImage decode(const Entry &entry) {
+  const auto format = entry.format;
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
+    return {};
+  auto *pixels = new QByteArray(qUncompress(entry.compressed));
+  const qsizetype lineBytes = qsizetype(entry.size.width()) * 4;
+  if (entry.size.isEmpty() || pixels->size() != lineBytes * entry.size.height()) {
+    delete pixels;
+    return {};
+  }
+  // The image uses the decompressed buffer as it is and frees it with itself.
+  return QImage(reinterpret_cast<const uchar *>(pixels->constData()), entry.size.width(),
+                entry.size.height(), lineBytes, format, freeBuffer, pixels);
+}
+
+} // namespace
+
+QList<QSize> bitmapSizes(const QString &resource) {
+  QList<QSize> sizes;
+  for (const Entry &entry : readSet(resource))
+    sizes.append(entry.size);
+  return sizes;
+}
+
+QImage bitmapAt(const QString &resource, QSize pixels) {
+  const QList<Entry> entries = readSet(resource);
+  const Entry *best = nullptr;
+  for (const Entry &entry : entries) {
+    if (entry.size == pixels)
+      return decode(entry);
+    const bool larger =
+        entry.size.width() >= pixels.width() && entry.size.height() >= pixels.height();
+    const bool bestLarger =
+        best && best->size.width() >= pixels.width() && best->size.height() >= pixels.height();
+    if (!best || (larger && (!bestLarger || entry.size.width() < best->size.width())) ||
+        (!larger && !bestLarger && entry.size.width() > best->size.width()))
+      best = &entry;
+  }
+  if (!best)
+    return {};
+  return decode(*best).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QIcon iconFromBitmapSet(const QString &resource) {
+  QIcon icon;
+  for (const Entry &entry : readSet(resource)) {
+    QImage image = decode(entry);
+    if (!image.isNull())
+      icon.addPixmap(QPixmap::fromImage(std::move(image)));
+  }
+  return icon;
+}
