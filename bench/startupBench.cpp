@@ -4,7 +4,9 @@
 // "label" (the same with one QLabel), measuring each process from spawn to
 // exit (which it does right after its first frame), its processor time and
 // its peak resident memory; first on the offscreen platform, then on xcb
-// under a private Xvfb.
+// under a private Xvfb. On Xvfb it also measures, from outside as a window
+// manager sees it, the time from spawn to the X server's map of the window
+// (the window appears; its first frame follows), and the peak memory by then.
 //
 //   bench_startup [--runs N] [--warmup N] [--platform offscreen|xcb|both] [--probe PATH]
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +27,7 @@
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 extern char **environ;
 
@@ -130,6 +134,66 @@ std::optional<Sample> runProbe(const std::string &probe, const char *mode, char 
   return Sample{elapsed, ms(usage.ru_utime) + ms(usage.ru_stime), double(usage.ru_maxrss) / 1024.0};
 }
 
+// Watches an X server for the map of a top-level window, as a window
+// manager does: every child of the root window is reported to it.
+class MapWatcher {
+public:
+  explicit MapWatcher(const std::string &display)
+      : m_connection(xcb_connect(display.c_str(), nullptr)) {
+    if (xcb_connection_has_error(m_connection))
+      return;
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+    const uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(m_connection, screen->root, XCB_CW_EVENT_MASK, &events);
+    xcb_flush(m_connection);
+    m_ready = true;
+  }
+  ~MapWatcher() { xcb_disconnect(m_connection); }
+  bool ready() const { return m_ready; }
+
+  // Waits for the next map of a window that is not a pop-up; false when the
+  // connection broke.
+  bool waitForMap() {
+    while (xcb_generic_event_t *event = xcb_wait_for_event(m_connection)) {
+      const bool map = (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
+                       !reinterpret_cast<xcb_map_notify_event_t *>(event)->override_redirect;
+      std::free(event);
+      if (map)
+        return true;
+    }
+    return false;
+  }
+
+private:
+  xcb_connection_t *m_connection;
+  bool m_ready = false;
+};
+
+// One start-up of the probe up to the map of its window: wall time from spawn
+// to the map, and the peak resident memory of the child by then (it is
+// stopped at once).
+std::optional<Sample> runProbeToMap(const std::string &probe, const char *mode, char **envp,
+                                    MapWatcher &watcher) {
+  const double start = now();
+  const pid_t pid = spawn(probe, {mode}, envp);
+  if (pid < 0)
+    return std::nullopt;
+  const bool mapped = watcher.waitForMap();
+  const double elapsed = now() - start;
+  kill(pid, SIGKILL);
+  int status = 0;
+  rusage usage{};
+  while (wait4(pid, &status, 0, &usage) < 0)
+    if (errno != EINTR)
+      return std::nullopt;
+  if (!mapped) {
+    std::fprintf(stderr, "%s %s: lost the X server before the map\n", probe.c_str(), mode);
+    return std::nullopt;
+  }
+  const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+  return Sample{elapsed, ms(usage.ru_utime) + ms(usage.ru_stime), double(usage.ru_maxrss) / 1024.0};
+}
+
 // The private X server, for the signal handler: interrupted, the benchmark
 // takes its server down with it.
 volatile sig_atomic_t xServerPid = -1;
@@ -183,7 +247,9 @@ private:
   std::string m_display;
 };
 
-bool benchPlatform(const std::string &probe, const std::string &platform,
+using Measure = std::function<std::optional<Sample>(const char *mode, char **envp)>;
+
+bool benchPlatform(const Measure &measure, const char *until, const std::string &platform,
                    const std::string &display, int runs, int warmup) {
   std::vector<std::pair<std::string, std::string>> replaced{{"QT_QPA_PLATFORM", platform}};
   if (!display.empty())
@@ -197,7 +263,7 @@ bool benchPlatform(const std::string &probe, const std::string &platform,
 
   for (int i = 0; i < warmup; ++i)
     for (const char *mode : modes)
-      if (!runProbe(probe, mode, env.get()))
+      if (!measure(mode, env.get()))
         return false;
 
   // Interleaved, the order rotated every round, so that a slow spell of the
@@ -206,7 +272,7 @@ bool benchPlatform(const std::string &probe, const std::string &platform,
   for (int i = 0; i < runs; ++i) {
     for (int k = 0; k < Modes; ++k) {
       const int which = (i + k) % Modes;
-      const auto sample = runProbe(probe, modes[which], env.get());
+      const auto sample = measure(modes[which], env.get());
       if (!sample)
         return false;
       wall[which].push_back(sample->milliseconds);
@@ -221,7 +287,7 @@ bool benchPlatform(const std::string &probe, const std::string &platform,
     c[w] = summarize(cpu[w]);
     m[w] = summarize(memory[w]);
   }
-  std::printf("start-up to first frame, %s%s%s, %d runs of each, interleaved\n", platform.c_str(),
+  std::printf("start-up to %s, %s%s%s, %d runs of each, interleaved\n", until, platform.c_str(),
               display.empty() ? "" : " on Xvfb ", display.c_str(), runs);
   std::printf("  %-15s %-34s  %8s  %s\n", "", "wall ms: median [q1-q3] (min-max)", "cpu ms",
               "peak RSS MiB (min-max)");
@@ -277,16 +343,28 @@ int main(int argc, char *argv[]) {
   for (int signal : {SIGINT, SIGTERM, SIGHUP})
     std::signal(signal, stopXServerAndDie);
 
+  const Measure toFirstFrame = [&](const char *mode, char **envp) {
+    return runProbe(probe, mode, envp);
+  };
   bool ok = true;
   if (platform == "offscreen" || platform == "both")
-    ok = benchPlatform(probe, "offscreen", "", runs, warmup) && ok;
+    ok = benchPlatform(toFirstFrame, "first frame", "offscreen", "", runs, warmup) && ok;
   if (platform == "xcb" || platform == "both") {
     PrivateXServer x;
     if (!x.start()) {
       std::fprintf(stderr, "cannot start Xvfb (Debian package xvfb); xcb not measured\n");
       return 1;
     }
-    ok = benchPlatform(probe, "xcb", x.display(), runs, warmup) && ok;
+    ok = benchPlatform(toFirstFrame, "first frame", "xcb", x.display(), runs, warmup) && ok;
+    MapWatcher watcher(x.display());
+    if (!watcher.ready()) {
+      std::fprintf(stderr, "cannot connect to Xvfb on %s\n", x.display().c_str());
+      return 1;
+    }
+    const Measure toMap = [&](const char *mode, char **envp) {
+      return runProbeToMap(probe, mode, envp, watcher);
+    };
+    ok = benchPlatform(toMap, "the map of the window", "xcb", x.display(), runs, warmup) && ok;
   }
   return ok ? 0 : 1;
 }
