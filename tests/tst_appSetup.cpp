@@ -35,6 +35,7 @@ private slots:
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QLabel *result = w.lblBJT[10];
     w.setCaption(10, QStringLiteral("resistenza di base: 41.748 Ohm"));
+    QTest::mouseClick(result, Qt::LeftButton, {}, QPoint(1, 1)); // ready for selection
     result->setSelection(20, 6);
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), result->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(result, &click);

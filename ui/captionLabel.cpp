@@ -17,11 +17,27 @@ void CaptionLabel::setCaption(const QString &caption) {
   setText(shown);
 }
 
+void CaptionLabel::setSelectable() {
+  m_selectable = true;
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+void CaptionLabel::makeTextSelectable() {
+  if (m_selectable && !(textInteractionFlags() & Qt::TextSelectableByMouse))
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void CaptionLabel::mousePressEvent(QMouseEvent *event) {
+  makeTextSelectable(); // the press then starts the selection
+  QLabel::mousePressEvent(event);
+}
+
 void CaptionLabel::contextMenuEvent(QContextMenuEvent *event) {
-  if (!(textInteractionFlags() & Qt::TextSelectableByMouse)) {
+  if (!m_selectable) {
     QLabel::contextMenuEvent(event);
     return;
   }
+  makeTextSelectable();
   // Qt's own texts, as Qt's text controls word them, so that the menu reads
   // like the boxes' menus in the translation the application loaded.
   const auto qtText = [](const char *text) {

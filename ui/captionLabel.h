@@ -13,11 +13,22 @@ public:
   QString caption() const { return m_caption; }
   void setCaption(const QString &caption);
 
+  // A result the user can select with the mouse and copy. It takes the
+  // focus on a click (for Ctrl+C) but stays out of the Tab order. The text
+  // machinery that selection needs is made on the first press of a mouse
+  // button, not with the window: the first frame does not use it.
+  void setSelectable();
+  bool isSelectable() const { return m_selectable; }
+
 protected:
+  void mousePressEvent(QMouseEvent *event) override;
   // A label whose text can be selected offers Copy and Select All, as the
   // input boxes do; QLabel's own menu serves links only.
   void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+  void makeTextSelectable();
+
   QString m_caption;
+  bool m_selectable = false;
 };

@@ -41,10 +41,9 @@ QWidget *createLabel(const ControlSpec &row, QWidget *container) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(SunkenBorderPixels);
   }
-  // Selected with the mouse and copied with its context menu or Ctrl+C; the
-  // label takes the focus on a click but stays out of the Tab order.
+  // Selected with the mouse and copied with its context menu or Ctrl+C.
   if (row.selectable)
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setSelectable();
   return label;
 }
 
