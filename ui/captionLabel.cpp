@@ -17,18 +17,21 @@ void CaptionLabel::setCaption(const QString &caption) {
   setText(shown);
 }
 
-void CaptionLabel::setSelectable() {
-  m_selectable = true;
-  setFocusPolicy(Qt::ClickFocus);
-}
+void CaptionLabel::setSelectable() { m_selectable = true; }
 
-void CaptionLabel::makeTextSelectable() {
-  if (m_selectable && !(textInteractionFlags() & Qt::TextSelectableByMouse))
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
+// QLabel then takes the focus on a click (for Ctrl+C), never with Tab.
+bool CaptionLabel::makeTextSelectable() {
+  if (!m_selectable || (textInteractionFlags() & Qt::TextSelectableByMouse))
+    return false;
+  setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return true;
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent *event) {
-  makeTextSelectable(); // the press then starts the selection
+  // The first click focuses the label as every later one will; the press
+  // then starts the selection.
+  if (makeTextSelectable())
+    setFocus(Qt::MouseFocusReason);
   QLabel::mousePressEvent(event);
 }
 

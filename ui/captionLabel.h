@@ -15,8 +15,9 @@ public:
 
   // A result the user can select with the mouse and copy. It takes the
   // focus on a click (for Ctrl+C) but stays out of the Tab order. The text
-  // machinery that selection needs is made on the first press of a mouse
-  // button, not with the window: the first frame does not use it.
+  // machinery that selection needs, and the focus policy, come with the first
+  // press of a mouse button, not with the window: the first frame uses
+  // neither, and a focusable label costs memory before it.
   void setSelectable();
   bool isSelectable() const { return m_selectable; }
 
@@ -27,7 +28,8 @@ protected:
   void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-  void makeTextSelectable();
+  // Whether the label became selectable just now.
+  bool makeTextSelectable();
 
   QString m_caption;
   bool m_selectable = false;
