@@ -62,6 +62,13 @@ std::span<const ControlSpec> controlTable();
 // The names of the controls in tab order.
 std::span<const char *const> tabOrder();
 
+// The font the window hands down to the controls it makes, before each takes
+// its own: the table's most common one. A control is then never laid out
+// first in the desktop's default font, which nothing in the window shows
+// (an input box lays out its text as it is made), and start-up loads one
+// font less.
+inline constexpr FontSpec ContainerFont = {Face::MsSansSerif, 9.75, true};
+
 // The window's client area, in twips.
 inline constexpr int ClientWidthTwips = 9255;
 inline constexpr int ClientHeightTwips = 7110;

@@ -48,6 +48,7 @@ frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
   if (QApplication::windowIcon().isNull())
     setWindowIcon(programIcon());
   setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
+  setFont(fontFor(ContainerFont));
   buildControls();
   connectEvents();
   txtBJT[box::CollectorVoltage]->setFocus();
