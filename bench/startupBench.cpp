@@ -88,6 +88,13 @@ private:
   std::vector<char *> m_pointers;
 };
 
+// A start-up's sample: its wall time and, as the kernel accounts the child,
+// its processor time and peak resident memory.
+Sample sampleOf(double elapsed, const rusage &usage) {
+  const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+  return Sample{elapsed, ms(usage.ru_utime) + ms(usage.ru_stime), double(usage.ru_maxrss) / 1024.0};
+}
+
 // Spawns program with its standard output and error on /dev/null.
 pid_t spawn(const std::string &program, std::vector<std::string> arguments, char **envp,
             const std::vector<int> &closeInChild = {}) {
@@ -130,8 +137,7 @@ std::optional<Sample> runProbe(const std::string &probe, const char *mode, char 
                  mode, status);
     return std::nullopt;
   }
-  const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
-  return Sample{elapsed, ms(usage.ru_utime) + ms(usage.ru_stime), double(usage.ru_maxrss) / 1024.0};
+  return sampleOf(elapsed, usage);
 }
 
 // Watches an X server for the map of a top-level window, as a window
@@ -190,8 +196,7 @@ std::optional<Sample> runProbeToMap(const std::string &probe, const char *mode, 
     std::fprintf(stderr, "%s %s: lost the X server before the map\n", probe.c_str(), mode);
     return std::nullopt;
   }
-  const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
-  return Sample{elapsed, ms(usage.ru_utime) + ms(usage.ru_stime), double(usage.ru_maxrss) / 1024.0};
+  return sampleOf(elapsed, usage);
 }
 
 // The private X server, for the signal handler: interrupted, the benchmark
