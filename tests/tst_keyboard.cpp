@@ -1,3 +1,4 @@
+#include "shownWindow.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
 #include "ui/unitComboBox.h"
@@ -21,10 +22,7 @@ class KeyboardTest : public QObject {
 
 private slots:
   void init() {
-    w = std::make_unique<frmBJT>();
-    prompts.clear();
-    w->setMessageHandler([this](const QString &p, MsgBoxStyle, const QString &) { prompts << p; });
-    w->show();
+    w = showWindowRecordingPrompts(prompts);
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
   }
   void cleanup() { w.reset(); }

@@ -1,5 +1,6 @@
 #include "desktopLocales.h"
 
+#include "shownWindow.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
 
@@ -27,10 +28,7 @@ private slots:
   void initTestCase_data() { addDesktopLocales(); }
   void init() {
     SWITCH_TO_DESKTOP_LOCALE();
-    w = std::make_unique<frmBJT>();
-    prompts.clear();
-    w->setMessageHandler([this](const QString &p, MsgBoxStyle, const QString &) { prompts << p; });
-    w->show();
+    w = showWindowRecordingPrompts(prompts);
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
   }
   void cleanup() { w.reset(); }
