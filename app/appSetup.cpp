@@ -9,7 +9,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-bool loadQtItalianTranslation() {
+namespace {
+void loadQtItalianTranslation() {
   // Qt's own texts (the boxes' context menus, the message boxes' button)
   // speak Italian like the window, whatever the desktop's language. Only
   // the one file for Qt's base module: the combined qt_it.qm would load the
@@ -18,11 +19,11 @@ bool loadQtItalianTranslation() {
   if (translator->load(QStringLiteral("qtbase_it.qm"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
       QCoreApplication::installTranslator(translator))
-    return true;
+    return;
   delete translator;
   qWarning("Qt's Italian translation (qtbase_it.qm) is missing: Qt's own texts stay English");
-  return false;
 }
+} // namespace
 
 void setUpApplication() {
   QApplication::setApplicationName(QStringLiteral("bjt-calculator"));

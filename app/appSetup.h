@@ -1,11 +1,7 @@
 #pragma once
 
 // Names the application, sets the Italian locale, loads Qt's Italian
-// translation and sets the application icon.
+// translation and sets the application icon and style.
 // Called once, right after the QApplication is made; the start-up benchmark
 // calls it too, so that it measures the same set-up as the program.
 void setUpApplication();
-
-// Installs Qt's Italian translation of its own texts; false (with a warning)
-// when it is not installed.
-bool loadQtItalianTranslation();
