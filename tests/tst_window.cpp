@@ -331,6 +331,20 @@ private slots:
     QCOMPARE(captions(w, {9, 10}), (QStringList{"", ""}));
   }
 
+  // What a screen reader calls the unit selector: on Linux Qt names a combo
+  // box after its text and labels it with the label that has it as buddy;
+  // its text field, which holds the focus, carries the name itself.
+  static QString selectorsName(frmBJT &w) {
+    QAccessibleInterface *selector = QAccessible::queryAccessibleInterface(w.cboScala);
+    const auto labels = selector->relations(QAccessible::Label);
+    if (labels.size() != 1)
+      return QStringLiteral("%1 labels").arg(labels.size());
+    const QString name = labels.first().first->text(QAccessible::Name);
+    const QString field =
+        QAccessible::queryAccessibleInterface(w.cboScala->lineEdit())->text(QAccessible::Name);
+    return field == name ? name : QStringLiteral("label %1, field %2").arg(name, field);
+  }
+
   void screenReadersHearMeaningfulNames() {
     frmBJT w;
     const auto name = [](QWidget *widget) {
@@ -340,7 +354,7 @@ private slots:
                             "Corrente di Collettore", "HFE / GAIN", "Tensione di BASE"};
     for (int i = 0; i < 5; ++i)
       QCOMPARE(name(w.txtBJT[i]), boxes[i]);
-    QCOMPARE(name(w.cboScala), u"Unit\u00E0 della Corrente di Collettore"_qs);
+    QCOMPARE(selectorsName(w), u"Unit\u00E0 della Corrente di Collettore"_qs);
     QCOMPARE(QAccessible::queryAccessibleInterface(w.cboScala)->text(QAccessible::Value),
              QStringLiteral("mA"));
     QCOMPARE(name(w.optSatura[2]), QStringLiteral("x 5"));
@@ -390,7 +404,7 @@ private slots:
     for (const QString &unit : {u"\u00B5A"_qs, QStringLiteral("nA")}) {
       QTest::keyClick(w.cboScala, Qt::Key_Down); // the way a keyboard user chooses
       QCOMPARE(selector->text(QAccessible::Value), unit);
-      QCOMPARE(selector->text(QAccessible::Name), u"Unit\u00E0 della Corrente di Collettore"_qs);
+      QCOMPARE(selectorsName(w), u"Unit\u00E0 della Corrente di Collettore"_qs);
       QCOMPARE(w.selectedUnit(), int16_t(entries.indexOf(unit)));
     }
     selector->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
@@ -498,13 +512,11 @@ private slots:
     QVERIFY(w.Frame1->children().indexOf(w.picNPN) > w.Frame1->children().indexOf(w.picPNP));
   }
 
-  // The unit list is built only when it first opens, and then in the
-  // selector's own font, as if it had been there all along.
+  // The unit list opens in the selector's own font.
   void unitListOpensInTheSelectorsFont() {
     frmBJT w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(!w.cboScala->findChild<QAbstractItemView *>());
     w.cboScala->showPopup();
     QAbstractItemView *list = w.cboScala->view();
     QVERIFY(list->isVisible());

@@ -114,7 +114,10 @@ QWidget *createControl(const ControlSpec &row, QWidget *container) {
   QWidget *widget = createWidget(row, container);
   widget->setObjectName(controlName(row));
   widget->setGeometry(twipsToPixels(row.left, row.top, row.width, row.height));
-  if (row.font.face != Face::Default)
+  // A control in its container's font inherits it rather than setting it
+  // anew: setting a font, even the same one, is a font change, which a combo
+  // box answers by building its drop-down list long before it first opens.
+  if (row.font.face != Face::Default && fontFor(row.font) != container->font())
     widget->setFont(fontFor(row.font));
   if (row.foreground)
     setForeground(widget, *row.foreground);
@@ -122,7 +125,9 @@ QWidget *createControl(const ControlSpec &row, QWidget *container) {
     setBackground(widget, *row.background);
   if (*row.toolTip)
     widget->setToolTip(QString::fromUtf8(row.toolTip));
-  if (*row.accessibleName)
+  if (auto *selector = qobject_cast<UnitComboBox *>(widget); selector && *row.accessibleName)
+    selector->setScreenReaderName(QString::fromUtf8(row.accessibleName));
+  else if (*row.accessibleName)
     widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
   if (auto *label = qobject_cast<QLabel *>(widget); label && row.sizeToText) {
     label->setWordWrap(false);

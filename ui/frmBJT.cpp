@@ -14,7 +14,6 @@
 #include "ui/pictureBox.h"
 #include "ui/twips.h"
 #include "ui/unitComboBox.h"
-#include "ui/unitSelectorAccessibility.h"
 #include "version.h"
 
 #include <QApplication>
@@ -39,7 +38,6 @@ template <class Array> auto element(const Array &array, int16_t index) {
 
 frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
     : QWidget(parent), m_version(version) {
-  installUnitSelectorAccessibility();
   setObjectName(QStringLiteral("frmBJT"));
   setWindowTitle(baseCaption);
   // The window shows the application's icon (app/appSetup.cpp), so that each

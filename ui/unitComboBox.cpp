@@ -2,8 +2,7 @@
 
 #include "runtime/errors.h"
 
-#include <QAbstractItemView>
-#include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -53,15 +52,11 @@ void UnitComboBox::appendEntry(const QString &text) {
   followEditText(field);
 }
 
-void UnitComboBox::changeEvent(QEvent *event) {
-  // QComboBox answers a font change by building its drop-down list to hand
-  // it the font, besides dropping its size hint and placing its field, which
-  // nothing has worked out before the selector first shows. Until then the
-  // list is left unbuilt: built later, it takes the selector's font and
-  // palette itself, as a window that inherits them.
-  if (event->type() == QEvent::FontChange && !isVisible() && !findChild<QAbstractItemView *>()) {
-    QWidget::changeEvent(event);
-    return;
-  }
-  QComboBox::changeEvent(event);
+void UnitComboBox::setScreenReaderName(const QString &name) {
+  setAccessibleName(name); // where Qt names a combo box after its own name
+  lineEdit()->setAccessibleName(name);
+  auto *caption = new QLabel(name, parentWidget());
+  caption->setObjectName(objectName() + QStringLiteral(" caption"));
+  caption->hide();
+  caption->setBuddy(this);
 }

@@ -21,11 +21,14 @@ public:
   // Appends an entry without selecting it.
   void appendEntry(const QString &text);
 
+  // The name screen readers give the selector. On Linux Qt names a combo box
+  // after its text and leaves its name to the label that has it as buddy, so
+  // the name is the text of a caption of its own, never shown, and of the
+  // text field, which has the focus once the selector has it.
+  void setScreenReaderName(const QString &name);
+
 signals:
   void listIndexChanged();
-
-protected:
-  void changeEvent(QEvent *event) override;
 
 private:
   void followEditText(const QString &text);

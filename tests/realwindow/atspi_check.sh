@@ -43,7 +43,7 @@ expect_text() {
   fail "$where: $1 '$2' reads '$got', expected '$3'"
 }
 
-# The unit selector lists its four units under its own name.
+# The unit selector lists its four units, labelled with its own name.
 where="selector"
 start
 entries=$(tree items "$app" "combo box" "Unità della Corrente di Collettore" | paste -sd' ')

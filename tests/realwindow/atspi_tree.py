@@ -3,7 +3,7 @@
 reader does. Small functions meant for the real-window tests:
 
     app = find_app("bjt-calculator")
-    box = find(app, role="combo box", name="Unità della Corrente di Collettore")
+    box = find(app, role="combo box", where=labelled("Unità della Corrente di Collettore"))
     names(find(box, role="list"))        # the entries
     text_of(find(app, role="text", name="Resistenza di Collettore"))
 
@@ -54,6 +54,21 @@ def name(node):
 def names(node):
     """The names of the node's children."""
     return [name(c) for c in children(node)]
+
+
+def labels(node):
+    """The names of the labels that label the node (its labelled-by
+    relation), which a screen reader speaks before, or instead of, its name."""
+    found = []
+    for relation in node.get_relation_set() or []:
+        if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
+            found += [name(relation.get_target(i)) for i in range(relation.get_n_targets())]
+    return found
+
+
+def labelled(text):
+    """A test for find: the node is labelled by a label of that text."""
+    return lambda node: text in labels(node)
 
 
 def description(node):
@@ -110,18 +125,20 @@ def dump(node, depth=0, out=sys.stdout):
 
 
 def _by_name(pattern):
-    """A name test for the command line: "text*" matches names that begin
-    with text, anything else the whole name."""
+    """A name test for the command line, met by the node's name or the text
+    of a label that labels it: "text*" matches those that begin with text,
+    anything else the whole of one."""
     if pattern.endswith("*"):
-        return lambda node: name(node).startswith(pattern[:-1])
-    return lambda node: name(node) == pattern
+        return lambda node: any(n.startswith(pattern[:-1]) for n in [name(node)] + labels(node))
+    return lambda node: pattern in [name(node)] + labels(node)
 
 
 USAGE = """usage: atspi_tree.py COMMAND APP [ROLE NAME]
   dump APP              the application's tree: role, name, (description)
   text APP ROLE NAME    what that control shows (a box's text, a label's)
   items APP ROLE NAME   the names of the list items below that control
-NAME ending in * matches names that begin with the rest."""
+NAME is the control's name or the text of its label; ending in *, it matches
+those that begin with the rest."""
 
 
 def main(argv):
