@@ -1,6 +1,5 @@
 #include "app/appSetup.h"
 
-#include "ui/directImageStyle.h"
 #include "ui/frmBJT.h"
 #include "version.h"
 
@@ -36,5 +35,4 @@ void setUpApplication() {
   // Drawn at build time at each size a window manager asks for, the 32 px
   // one from its own bitmap; see ui/bitmapSet.h.
   QApplication::setWindowIcon(frmBJT::programIcon());
-  QApplication::setStyle(new DirectImageStyle);
 }

@@ -41,20 +41,17 @@ void CaptionLabel::contextMenuEvent(QContextMenuEvent *event) {
     return;
   }
   makeTextSelectable();
-  // Qt's own texts, as Qt's text controls word them, so that the menu reads
-  // like the boxes' menus in the translation the application loaded.
-  const auto qtText = [](const char *text) {
-    return QCoreApplication::translate("QWidgetTextControl", text);
-  };
+  // The window's own words for what Qt's Italian menus of the input boxes
+  // offer (Qt 6.4's QLabel has a menu for links only).
   auto *menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  QAction *copy = menu->addAction(qtText("&Copy"), this,
+  QAction *copy = menu->addAction(QStringLiteral("&Copia"), this,
                                   [this] { QApplication::clipboard()->setText(selectedText()); });
   copy->setShortcut(QKeySequence::Copy);
   copy->setEnabled(hasSelectedText());
   menu->addSeparator();
-  QAction *selectAll =
-      menu->addAction(qtText("Select All"), this, [this] { setSelection(0, int(text().size())); });
+  QAction *selectAll = menu->addAction(QStringLiteral("Seleziona tutto"), this,
+                                       [this] { setSelection(0, int(text().size())); });
   selectAll->setShortcut(QKeySequence::SelectAll);
   selectAll->setEnabled(!text().isEmpty());
   event->accept();
