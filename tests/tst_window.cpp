@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
 #include <QPainter>
 #include <QScreen>
 #include <QStyleOptionGroupBox>
@@ -550,6 +551,17 @@ private slots:
     QVERIFY(bitmapAt(QStringLiteral(":/pictures/none"), QSize(10, 10)).isNull());
     for (const int size : bitmapSet::IconSizes)
       QVERIFY(frmBJT::programIcon().availableSizes().contains(QSize(size, size)));
+  }
+
+  // A bitmap set reads the same stored compressed as stored as it is.
+  void aCompressedBitmapSetReadsAsAPlainOne() {
+    const QString compressed = QStringLiteral(":/compressed/npn");
+    QCOMPARE(QResource(compressed).compressionAlgorithm(), QResource::ZlibCompression);
+    const QString plain = QStringLiteral(":/pictures/npn");
+    QCOMPARE(bitmapSizes(compressed), bitmapSizes(plain));
+    for (const QSize size : bitmapSizes(plain))
+      QCOMPARE(bitmapAt(compressed, size), bitmapAt(plain, size));
+    QCOMPARE(bitmapAt(compressed, QSize(100, 70)), bitmapAt(plain, QSize(100, 70)));
   }
 
   // The result frame is the style's own group box, drawn where the style

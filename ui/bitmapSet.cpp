@@ -1,6 +1,7 @@
 #include "ui/bitmapSet.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QPixmap>
 #include <QResource>
 #include <QtEndian>
@@ -12,13 +13,21 @@ namespace {
 struct Entry {
   QSize size;
   QImage::Format format = QImage::Format_Invalid;
-  QByteArray compressed; // raw data pointing into the resource, no copy
+  QByteArrayView compressed; // within the set's file
 };
 
-// The entries of a set, checked against the file's length so that a damaged
-// resource gives no bitmap rather than a read past its end.
-QList<Entry> readSet(const QString &resource) {
-  const QByteArray file = QResource(resource).uncompressedData();
+// A set's file and its entries, checked against the file's length so that a
+// damaged resource gives no bitmap rather than a read past its end. The
+// entries view the file, which the set holds: a resource stored compressed
+// is unpacked into a buffer of the set's own.
+struct Set {
+  QByteArray file;
+  QList<Entry> entries;
+};
+
+Set readSet(const QString &resource) {
+  Set set{QResource(resource).uncompressedData(), {}};
+  const QByteArray &file = set.file;
   const auto word = [&](qsizetype at) { return qFromLittleEndian<quint32>(file.constData() + at); };
   if (file.size() < 8 || std::memcmp(file.constData(), bitmapSet::Magic, 4) != 0)
     return {};
@@ -26,17 +35,16 @@ QList<Entry> readSet(const QString &resource) {
   qsizetype offset = 8 + qsizetype(count) * bitmapSet::HeaderWords * 4;
   if (count > 64 || offset > file.size())
     return {};
-  QList<Entry> entries;
   for (quint32 i = 0; i < count; ++i) {
     const qsizetype at = 8 + qsizetype(i) * bitmapSet::HeaderWords * 4;
     const quint32 length = word(at + 12);
     if (length > quint32(file.size() - offset))
       return {};
-    entries.append({QSize(int(word(at)), int(word(at + 4))), QImage::Format(word(at + 8)),
-                    QByteArray::fromRawData(file.constData() + offset, length)});
+    set.entries.append({QSize(int(word(at)), int(word(at + 4))), QImage::Format(word(at + 8)),
+                        QByteArrayView(file).sliced(offset, length)});
     offset += length;
   }
-  return entries;
+  return set;
 }
 
 void freeBuffer(void *buffer) { delete static_cast<QByteArray *>(buffer); }
@@ -45,7 +53,8 @@ QImage decode(const Entry &entry) {
   const auto format = entry.format;
   if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
     return {};
-  auto *pixels = new QByteArray(qUncompress(entry.compressed));
+  auto *pixels = new QByteArray(qUncompress(
+      reinterpret_cast<const uchar *>(entry.compressed.data()), entry.compressed.size()));
   const qsizetype lineBytes = qsizetype(entry.size.width()) * 4;
   if (entry.size.isEmpty() || pixels->size() != lineBytes * entry.size.height()) {
     delete pixels;
@@ -60,15 +69,16 @@ QImage decode(const Entry &entry) {
 
 QList<QSize> bitmapSizes(const QString &resource) {
   QList<QSize> sizes;
-  for (const Entry &entry : readSet(resource))
+  const Set set = readSet(resource);
+  for (const Entry &entry : set.entries)
     sizes.append(entry.size);
   return sizes;
 }
 
 QImage bitmapAt(const QString &resource, QSize pixels) {
-  const QList<Entry> entries = readSet(resource);
+  const Set set = readSet(resource);
   const Entry *best = nullptr;
-  for (const Entry &entry : entries) {
+  for (const Entry &entry : set.entries) {
     if (entry.size == pixels)
       return decode(entry);
     const bool larger =
@@ -86,7 +96,8 @@ QImage bitmapAt(const QString &resource, QSize pixels) {
 
 QIcon iconFromBitmapSet(const QString &resource) {
   QIcon icon;
-  for (const Entry &entry : readSet(resource)) {
+  const Set set = readSet(resource);
+  for (const Entry &entry : set.entries) {
     QImage image = decode(entry);
     if (!image.isNull())
       icon.addPixmap(QPixmap::fromImage(std::move(image)));
