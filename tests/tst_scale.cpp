@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class ScaleTest : public QObject {
   Q_OBJECT
 private slots:
@@ -64,7 +66,7 @@ private slots:
     QTest::newRow("-1") << -1 << " ERR" << "Errore";
     QTest::newRow("A") << 0 << " A" << "Ampere";
     QTest::newRow("mA") << 1 << " mA" << "MilliAmpere";
-    QTest::newRow("uA") << 2 << u" \u00B5A"_qs << "MicroAmpere";
+    QTest::newRow("uA") << 2 << u" \u00B5A"_s << "MicroAmpere";
     QTest::newRow("nA") << 3 << " nA" << "NanoAmpere";
     QTest::newRow("pA") << 4 << " pA" << "PicoAmpere";
     QTest::newRow("5") << 5 << " ERR" << "Errore";

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(ResistorSeries)
 
 namespace {
@@ -140,9 +142,9 @@ private slots:
     QTest::addColumn<QString>("text");
     QTest::newRow("8977 ohm at 5 V") << 4.3 * 4.3 / 8977 << "2,1 mW";
     QTest::newRow("tens of milliwatts") << 0.029 << "29 mW";
-    QTest::newRow("hundreds of microwatts") << 0.00041 << u"410 \u00B5W"_qs;
+    QTest::newRow("hundreds of microwatts") << 0.00041 << u"410 \u00B5W"_s;
     QTest::newRow("a carry moves to mW") << 999.6e-6 << "1,0 mW";
-    QTest::newRow("no carry below the half") << 994.9e-6 << u"990 \u00B5W"_qs;
+    QTest::newRow("no carry below the half") << 994.9e-6 << u"990 \u00B5W"_s;
     QTest::newRow("a carry moves to W") << 0.9996 << "1,0 W";
     QTest::newRow("exact binary half away from zero") << 0.125 << "130 mW";
     QTest::newRow("decimal half held just below") << 0.0145 << "15 mW";

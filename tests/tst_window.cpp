@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 
 class WindowTest : public QObject {
   Q_OBJECT
@@ -138,7 +140,7 @@ private slots:
     QStringList entries;
     for (int i = 0; i < w.cboScala->count(); ++i)
       entries << w.cboScala->itemText(i);
-    QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_qs, "nA"}));
+    QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_s, "nA"}));
     QCOMPARE(w.cboScala->currentText(), QStringLiteral("mA"));
     QCOMPARE(w.selectedUnit(), int16_t(1));
     QCOMPARE(w.calculation().nScala, int16_t(1));
@@ -251,7 +253,7 @@ private slots:
 
   void selectorFollowsItsTextAndRefusesMissingEntries() {
     frmBJT w;
-    w.cboScala->setEditText(u"\u00B5A"_qs);
+    w.cboScala->setEditText(u"\u00B5A"_s);
     QCOMPARE(w.selectedUnit(), int16_t(2));
     QCOMPARE(w.calculation().nScala, int16_t(2));
     w.cboScala->setEditText(QStringLiteral("ma"));
@@ -273,11 +275,11 @@ private slots:
     QTest::addColumn<int>("multiplier");
     QTest::addColumn<QStringList>("labels");
     QTest::newRow("x 1") << 0
-                         << QStringList{u"corrente di base: 120 \u00B5A"_qs,
+                         << QStringList{u"corrente di base: 120 \u00B5A"_s,
                                         "resistenza di base: 35.833 Ohm\r\n(35,83K)", "35,8K",
                                         "Watt:  0,14"};
     QTest::newRow("x 3") << 1
-                         << QStringList{u"corrente di base: 360 \u00B5A"_qs,
+                         << QStringList{u"corrente di base: 360 \u00B5A"_s,
                                         "resistenza di base: 11.944 Ohm\r\n(11,94K)", "11,9K",
                                         "Watt:  0,14"};
   }
@@ -352,7 +354,7 @@ private slots:
                             "Corrente di Collettore", "HFE / GAIN", "Tensione di BASE"};
     for (int i = 0; i < 5; ++i)
       QCOMPARE(name(w.txtBJT[i]), boxes[i]);
-    QCOMPARE(selectorsName(w), u"Unit\u00E0 della Corrente di Collettore"_qs);
+    QCOMPARE(selectorsName(w), u"Unit\u00E0 della Corrente di Collettore"_s);
     QCOMPARE(QAccessible::queryAccessibleInterface(w.cboScala)->text(QAccessible::Value),
              QStringLiteral("mA"));
     QCOMPARE(name(w.optSatura[2]), QStringLiteral("x 5"));
@@ -392,17 +394,17 @@ private slots:
       QCOMPARE(list->child(i)->role(), QAccessible::ListItem);
       entries << list->child(i)->text(QAccessible::Name);
     }
-    QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_qs, "nA"}));
+    QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_s, "nA"}));
     QVERIFY(selector->actionInterface());
     QVERIFY(selector->actionInterface()->actionNames().contains(
         QAccessibleActionInterface::showMenuAction()));
 
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    for (const QString &unit : {u"\u00B5A"_qs, QStringLiteral("nA")}) {
+    for (const QString &unit : {u"\u00B5A"_s, QStringLiteral("nA")}) {
       QTest::keyClick(w.cboScala, Qt::Key_Down); // the way a keyboard user chooses
       QCOMPARE(selector->text(QAccessible::Value), unit);
-      QCOMPARE(selectorsName(w), u"Unit\u00E0 della Corrente di Collettore"_qs);
+      QCOMPARE(selectorsName(w), u"Unit\u00E0 della Corrente di Collettore"_s);
       QCOMPARE(w.selectedUnit(), int16_t(entries.indexOf(unit)));
     }
     selector->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
@@ -418,7 +420,7 @@ private slots:
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QList<std::pair<int, QString>> results{
-        {9, u"corrente di base: 93,75 \u00B5A"_qs},
+        {9, u"corrente di base: 93,75 \u00B5A"_s},
         {10, QStringLiteral("resistenza di base: 45.866 Ohm  (45,866 Kohm)")},
         {11, QStringLiteral("45,9K")},
         {11, QStringLiteral("4,29999E+12K")},
@@ -469,7 +471,7 @@ private slots:
     QTest::mouseClick(w.optSatura[0], Qt::LeftButton);
     QVERIFY(shown.empty());
     const QString toFit = u"Valori normalizzati per difetto: E12 33K \u00B7 E24 33K \u00B7 E96 35,7K\n"
-                          u"Potenza su Rb: 520 \u00B5W"_qs;
+                          u"Potenza su Rb: 520 \u00B5W"_s;
     QCOMPARE(w.lblBJT[10]->toolTip(), toFit);
     QCOMPARE(description(), toFit);
     QCOMPARE(QAccessible::queryAccessibleInterface(w.lblBJT[10])->text(QAccessible::Name),
@@ -605,9 +607,9 @@ private slots:
     w.txtBJT[2]->setText(QStringLiteral("12"));
     w.txtBJT[3]->setText(QStringLiteral("100"));
     QTest::mouseClick(w.optSatura[0], Qt::LeftButton);
-    QCOMPARE(w.caption(9), u"corrente di base: 120 \u00B5A"_qs);
+    QCOMPARE(w.caption(9), u"corrente di base: 120 \u00B5A"_s);
     QTest::mouseClick(w.optSatura[2], Qt::LeftButton);
-    QCOMPARE(w.caption(9), u"corrente di base: 600 \u00B5A"_qs);
+    QCOMPARE(w.caption(9), u"corrente di base: 600 \u00B5A"_s);
     QCOMPARE(w.boxText(2), QStringLiteral("12"));
   }
 };
