@@ -136,7 +136,7 @@ void frmBJT::Form_Load() {
 
     for (const QString &entry : selectorEntries())
       resumeNext([&] { cboScala->appendEntry(entry); });
-    resumeNext([&] { selectUnit(1); });
+    resumeNext([&] { selectUnit(StartUnit); });
 
     resumeNext([&] {
       const int16_t minor = toInteger(double(m_version.segmentAt(1)));
