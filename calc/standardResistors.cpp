@@ -40,13 +40,6 @@ Series seriesOf(ResistorSeries series) {
   return {E96, 3};
 }
 
-double powerOfTen(int exponent) {
-  double p = 1; // whole powers of ten up to 10^22 are exact in a double
-  for (int i = 0; i < exponent; ++i)
-    p *= 10;
-  return p;
-}
-
 std::string digitsOf(int value) {
   char text[16];
   const auto end = std::to_chars(text, text + sizeof text, value).ptr;
@@ -54,11 +47,6 @@ std::string digitsOf(int value) {
 }
 
 } // namespace
-
-double StandardResistor::ohms() const {
-  // A division of two exact whole numbers rounds once, to the nearest double.
-  return exponent >= 0 ? mantissa * powerOfTen(exponent) : mantissa / powerOfTen(-exponent);
-}
 
 std::optional<StandardResistor> largestStandardNotAbove(ResistorSeries series, float ohms) {
   if (!std::isfinite(ohms) || ohms < 1.0f)

@@ -65,7 +65,7 @@ QStringList results(const FakePanel &p) {
 class FaultsTest : public QObject {
   Q_OBJECT
 private slots:
-  void aFailingOperationIsSkippedAndTheWindowStaysUsable_data() {
+  void aFailingOperationIsSkippedAndTheNextRunIsWhole_data() {
     QTest::addColumn<QStringList>("boxes"); // Vc, Rc, Ic, HFE, Vbb
     QTest::addColumn<int>("unit");
     QTest::addColumn<int>("multiplier");
@@ -86,7 +86,7 @@ private slots:
     QTest::newRow("stops for the gain") << QStringList{"12", "1000", "", "", "5"} << 1 << 0
                                         << QStringList{"", "", "", "Watt:"} << 1; // the focus
   }
-  void aFailingOperationIsSkippedAndTheWindowStaysUsable() {
+  void aFailingOperationIsSkippedAndTheNextRunIsWhole() {
     QFETCH(QStringList, boxes);
     QFETCH(int, unit);
     QFETCH(int, multiplier);

@@ -17,7 +17,8 @@ QString fitted(ResistorSeries series, float ohms) {
   return value ? resistorText(*value) : QString();
 }
 
-// ohms x 10^decades, rounded once as the decimal value would be.
+// ohms x 10^decades, rounded once as the decimal value would be: the nearest
+// double, so 12 x 10^-1 equals the literal 1.2.
 double decadeValue(int ohms, int decades) {
   double power = 1;
   for (int i = 0; i < std::abs(decades); ++i)
@@ -66,7 +67,7 @@ private slots:
         const double published = decadeValue(decade[i], k);
         for (double ohms : {published, decadeValue(next - 1, k)}) {
           const auto value = largestStandardNotAbove(series, float(ohms));
-          QVERIFY2(value && value->ohms() == published,
+          QVERIFY2(value && decadeValue(value->mantissa, value->exponent) == published,
                    qPrintable(QStringLiteral("%1 ohm").arg(ohms)));
         }
       }

@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -421,10 +422,10 @@ private slots:
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QList<std::pair<int, QString>> results{
         {9, u"corrente di base: 93,75 \u00B5A"_s},
-        {10, QStringLiteral("resistenza di base: 45.866 Ohm  (45,866 Kohm)")},
+        {10, QStringLiteral("resistenza di base: 45.866 Ohm\r\n(45,87K)")},
         {11, QStringLiteral("45,9K")},
         {11, QStringLiteral("4,29999E+12K")},
-        {13, QStringLiteral("Watt: 0,066")}};
+        {13, QStringLiteral("Watt:  0,066")}};
     for (const auto &[i, text] : results) {
       CaptionLabel *result = w.lblBJT[std::size_t(i)];
       w.setCaption(int16_t(i), text);
@@ -453,6 +454,10 @@ private slots:
       QVERIFY2(result->hasSelectedText() && text.startsWith(result->selectedText()),
                qPrintable(result->selectedText()));
       QCOMPARE(QApplication::focusWidget(), result);
+      // The copy key puts what is selected on the clipboard.
+      QGuiApplication::clipboard()->clear();
+      QTest::keySequence(result, QKeySequence::Copy);
+      QCOMPARE(QGuiApplication::clipboard()->text(), result->selectedText());
     }
   }
 

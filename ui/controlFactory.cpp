@@ -110,7 +110,9 @@ QString controlName(const ControlSpec &row) {
   return row.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(row.index);
 }
 
-QWidget *createControl(const ControlSpec &row, QWidget *container) {
+// The Qt widget of a control table row inside its container, with its
+// geometry, texts, font, colours and other properties.
+static QWidget *createControl(const ControlSpec &row, QWidget *container) {
   QWidget *widget = createWidget(row, container);
   widget->setObjectName(controlName(row));
   widget->setGeometry(twipsToPixels(row.left, row.top, row.width, row.height));

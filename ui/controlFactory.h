@@ -12,10 +12,6 @@ class QWidget;
 // A control's name as its objectName: "txtBJT(2)" for an array element.
 QString controlName(const ControlSpec &row);
 
-// Creates the Qt widget of a control table row inside its container, with
-// its geometry, texts, font, colours and other properties.
-QWidget *createControl(const ControlSpec &row, QWidget *container);
-
 // Creates the controls of a table inside the window (rows whose container is
 // the window's objectName) or inside the control an earlier row created, then
 // gives every caption its buddy, once all controls exist. Returns every
