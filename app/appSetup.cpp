@@ -1,5 +1,6 @@
 #include "app/appSetup.h"
 
+#include "identity.h"
 #include "ui/frmBJT.h"
 #include "version.h"
 
@@ -28,7 +29,7 @@ void setUpApplication() {
   QApplication::setApplicationName(QStringLiteral("bjt-calculator"));
   // The program tells its version as its file version text, "0.00.0002".
   QApplication::setApplicationVersion(QString::fromLatin1(version::fileVersionText));
-  QApplication::setDesktopFileName(QStringLiteral("io.github.bjtcalc.BjtCalculator"));
+  QApplication::setDesktopFileName(QString::fromLatin1(identity::appId));
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
   loadQtItalianTranslation();
 

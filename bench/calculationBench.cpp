@@ -14,9 +14,11 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QStringList workedExampleResults{u"corrente di base: 120 \u00B5A"_qs,
+const QStringList workedExampleResults{u"corrente di base: 120 \u00B5A"_s,
                                        QStringLiteral("resistenza di base: 35.833 Ohm\r\n(35,83K)"),
                                        QStringLiteral("35,8K"), QStringLiteral("Watt:  0,14")};
 const QStringList workedExampleBoxes{QStringLiteral("12"), QStringLiteral("1000"),

@@ -1,8 +1,10 @@
 #include "calc/baseResistorToolTip.h"
 
 #include "calc/standardResistors.h"
+#include "calc/transistor.h"
 
-#include <charconv>
+#include "runtime/decimalDigits.h"
+
 #include <cmath>
 #include <string>
 
@@ -23,20 +25,12 @@ QString powerText(double watts) {
   if (!std::isfinite(watts) || watts <= 0)
     return {};
 
-  // "d.dddddddddddddde-XX": fifteen significant digits and their exponent.
-  char text[64];
-  const auto end =
-      std::to_chars(text, text + sizeof text, watts, std::chars_format::scientific, 14).ptr;
-  const std::string written(text, end);
-  const std::size_t e = written.find('e');
-  int leading = 0;
-  const char *exponentText = text + e + 1;
-  if (*exponentText == '+')
-    ++exponentText;
-  std::from_chars(exponentText, end, leading);
-
-  int digits = (written[0] - '0') * 10 + (written[2] - '0');
-  if (written[3] >= '5')
+  // Two digits of the fifteen the number is written with, rounded by the
+  // third, and the power of ten of the first.
+  const DecimalDigits written = decimalDigits(watts, 15);
+  int leading = written.exponent;
+  int digits = (written.digits[0] - '0') * 10 + (written.digits[1] - '0');
+  if (written.digits[2] >= '5')
     ++digits;
   if (digits == 100) {
     digits = 10;
@@ -84,8 +78,8 @@ QString baseResistorToolTip(float Rb, int16_t Vbb) {
         QString::fromUtf16(s.name) + (value ? resistorText(*value) : QStringLiteral("nessuno"));
   }
 
-  // The same base-emitter drop as the resistor's own formula.
-  const double drop = double(Vbb) - 0.7;
+  // The voltage across the resistor, as in its own formula.
+  const double drop = double(Vbb) - BaseEmitterDrop;
   return QStringLiteral("Valori normalizzati per difetto: ") + values +
          QStringLiteral("\nPotenza su Rb: ") + powerText(drop * drop / double(Rb));
 }

@@ -2,6 +2,7 @@
 // and the base current's multiplier; showResults() goes on from there.
 #include "calc/calculator.h"
 #include "calc/controls.h"
+#include "calc/multipliers.h"
 #include "calc/units.h"
 
 #include "runtime/conversions.h"
@@ -28,7 +29,7 @@ void Calculator::calculate() {
   resumeNext([&] { panel.setCaption(label::BaseResistor, QString()); });
   resumeNext([&] { panel.setToolTip(label::BaseResistor, QString()); });
   resumeNext([&] { panel.setCaption(label::ResistorValue, QString()); });
-  resumeNext([&] { panel.setCaption(label::Power, QStringLiteral("Watt:")); });
+  resumeNext([&] { panel.setCaption(label::Power, QString::fromLatin1(PowerCaption)); });
 
   resumeNext([&] { run.Vc = toLong(panel.boxText(box::CollectorVoltage)); });
   resumeNext([&] { run.Rc = toDouble(panel.boxText(box::CollectorResistance)); });
@@ -131,16 +132,18 @@ void Calculator::completeCollectorCurrent(Run &run) {
 }
 
 // The multiplier applies to the current used for the base current only; the
-// box keeps the collector current without it.
+// box keeps the collector current without it. An option of factor 1 changes
+// nothing and is not looked at.
 void Calculator::applyMultiplier(Run &run) {
-  resumeNext([&] {
-    if (panel.multiplierChosen(1))
-      run.Ic = singleProduct(run.Ic, 3);
-  });
-  resumeNext([&] {
-    if (panel.multiplierChosen(2))
-      run.Ic = singleProduct(run.Ic, 5);
-  });
+  for (int16_t i = 0; i < multiplierCount; ++i) {
+    const int16_t factor = multipliers[i].factor;
+    if (factor == 1)
+      continue;
+    resumeNext([&] {
+      if (panel.multiplierChosen(i))
+        run.Ic = singleProduct(run.Ic, factor);
+    });
+  }
 }
 
 void Calculator::fillInCollectorResistance() {

@@ -22,14 +22,17 @@ public:
   // The last result of AdattaScala made by the calculate command.
   float ValoreScalato = 0;
 
-  // Handlers (skip-on-error mode: they never throw a run-time error).
+  // Handlers in skip-on-error mode: a statement that fails is skipped, so
+  // they never throw a run-time error.
   void cboScala_Click();
   // The calculate command. The window reaches it only through its
   // cmdCalcola_Click, whatever started the run (button, Enter, multiplier).
   void calculate();
+
   // Enter in the collector-current box: fills in the collector resistance
-  // from the voltage and the current in the unit the selector shows. Throws
-  // the run-time error of a failed conversion or computation.
+  // from the voltage and the current in the unit the selector shows. Not in
+  // skip-on-error mode: it throws the run-time error of a failed conversion
+  // or computation, which its caller handles.
   void fillInCollectorResistance();
 
   // Procedures without a handler of their own: an error ends them and

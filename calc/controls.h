@@ -20,6 +20,10 @@ inline constexpr int16_t Formulas = 12;
 inline constexpr int16_t Power = 13;
 } // namespace label
 
+// The power label's caption, alone before a calculation and then before the
+// power.
+inline constexpr char PowerCaption[] = "Watt:";
+
 // The title of every message box of the program.
 inline constexpr char16_t MessageTitle[] = u"Base Resistor Calculator";
 inline constexpr char16_t CrLf[] = u"\r\n";

@@ -1,6 +1,9 @@
 // The formula panel: how the calculation gets from the boxes to the results.
 #include "calc/calculator.h"
 #include "calc/controls.h"
+#include "calc/transistor.h"
+
+#include "runtime/conversions.h"
 
 // Written in three appending steps, the first replacing the panel, so the
 // result depends only on the chosen multiplier and the base-voltage text,
@@ -17,6 +20,6 @@ void Calculator::MostraFormule() {
   panel.setCaption(label::Formulas, panel.caption(label::Formulas) +
                                         QStringLiteral("Ib= (Ic / Hfe) ") + chosen + crLf);
   panel.setCaption(label::Formulas, panel.caption(label::Formulas) + QStringLiteral("Rb= (") +
-                                        panel.boxText(box::BaseVoltage) +
-                                        QStringLiteral("V-0,7V) / Ib"));
+                                        panel.boxText(box::BaseVoltage) + QStringLiteral("V-") +
+                                        textOf(BaseEmitterDrop) + QStringLiteral("V) / Ib"));
 }

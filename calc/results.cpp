@@ -4,6 +4,7 @@
 #include "calc/baseResistorToolTip.h"
 #include "calc/calculator.h"
 #include "calc/controls.h"
+#include "calc/transistor.h"
 #include "calc/units.h"
 
 #include "runtime/conversions.h"
@@ -29,15 +30,16 @@ void Calculator::showResults(Run &run) {
                      QStringLiteral("corrente di base: ") + number + SimboloScala(nScala));
   });
 
-  // Rb = (Vbb - 0.7 V) / Ib in amperes. Nothing of the resistor is shown when
-  // it cannot be computed (no base current, no unit) or is not a whole number
-  // of ohms that fits 32 bits: a made-up 0 ohms would be a bad recommendation.
+  // Rb = (Vbb - the base-emitter drop) / Ib in amperes. Nothing of the
+  // resistor is shown when it cannot be computed (no base current, no unit)
+  // or is not a whole number of ohms that fits 32 bits: a made-up 0 ohms
+  // would be a bad recommendation.
   const bool haveResistor = resumeNext([&] {
                               if (!namesUnit(nScala))
                                 raiseError(err::SubscriptOutOfRange);
                               const double amperes =
                                   quotient(double(ValoreScalato), run.FattoriScala[nScala]);
-                              Rb = toSingle(quotient(double(run.Vbb) - 0.7, amperes));
+                              Rb = toSingle(quotient(double(run.Vbb) - BaseEmitterDrop, amperes));
                             }) &&
                             resumeNext([&] { RbOhm = toLong(double(Rb)); });
 
@@ -83,8 +85,8 @@ void Calculator::showResults(Run &run) {
       raiseError(err::SubscriptOutOfRange);
     const float current = toSingle(panel.boxText(box::CollectorCurrent));
     const float voltage = toSingle(panel.boxText(box::CollectorVoltage));
-    panel.setCaption(label::Power,
-                     QStringLiteral("Watt:  ") + textOf(CalcolaWatt(voltage, current)));
+    panel.setCaption(label::Power, QString::fromLatin1(PowerCaption) + QStringLiteral("  ") +
+                                       textOf(CalcolaWatt(voltage, current)));
   });
   resumeNext([&] { nScala = baseUnit; });
 }

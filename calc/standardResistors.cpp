@@ -1,5 +1,7 @@
 #include "calc/standardResistors.h"
 
+#include "runtime/decimalDigits.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -38,13 +40,6 @@ Series seriesOf(ResistorSeries series) {
   return {E96, 3};
 }
 
-double powerOfTen(int exponent) {
-  double p = 1; // whole powers of ten up to 10^22 are exact in a double
-  for (int i = 0; i < exponent; ++i)
-    p *= 10;
-  return p;
-}
-
 std::string digitsOf(int value) {
   char text[16];
   const auto end = std::to_chars(text, text + sizeof text, value).ptr;
@@ -53,42 +48,27 @@ std::string digitsOf(int value) {
 
 } // namespace
 
-double StandardResistor::ohms() const {
-  // A division of two exact whole numbers rounds once, to the nearest double.
-  return exponent >= 0 ? mantissa * powerOfTen(exponent) : mantissa / powerOfTen(-exponent);
-}
-
 std::optional<StandardResistor> largestStandardNotAbove(ResistorSeries series, float ohms) {
   if (!std::isfinite(ohms) || ohms < 1.0f)
     return std::nullopt;
   const Series s = seriesOf(series);
 
-  // "d.ddde+XX": the leading digits in decimal, whatever binary fraction
-  // the single holds, and the power of ten of the first one.
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, ohms, std::chars_format::scientific).ptr;
-  const char *e = std::find(text, end, 'e');
-  const char *exponentText = e + 1;
-  if (*exponentText == '+')
-    ++exponentText;
-  int leading = 0;
-  std::from_chars(exponentText, end, leading);
+  // The leading digits in decimal, whatever binary fraction the single
+  // holds, and the power of ten of the first one.
+  const DecimalDigits written = shortestDecimalDigits(ohms);
 
   // The first `digits` digits, the rest cut off: a series value of this
   // decade is not above the resistance exactly when it is not above them.
   // The first digit is never 0, so the decade's first value always fits.
   int first = 0;
   int taken = 0;
-  for (const char *c = text; c != e && taken < s.digits; ++c)
-    if (*c >= '0' && *c <= '9') {
-      first = first * 10 + (*c - '0');
-      ++taken;
-    }
+  for (; taken < s.digits && std::size_t(taken) < written.digits.size(); ++taken)
+    first = first * 10 + (written.digits[std::size_t(taken)] - '0');
   for (; taken < s.digits; ++taken)
     first *= 10;
 
   const auto above = std::upper_bound(s.decade.begin(), s.decade.end(), first);
-  return StandardResistor{*(above - 1), leading - (s.digits - 1)};
+  return StandardResistor{*(above - 1), written.exponent - (s.digits - 1)};
 }
 
 QString resistorText(const StandardResistor &value) {

@@ -13,9 +13,6 @@ enum class ResistorSeries { E12, E24, E96 };
 struct StandardResistor {
   int mantissa = 0;
   int exponent = 0;
-
-  // The nearest double to the value, so 1,2 ohms equals the literal 1.2.
-  double ohms() const;
   bool operator==(const StandardResistor &) const = default;
 };
 

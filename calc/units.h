@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <iterator>
+#include <string_view>
 
 // The current units, indexed by nScala: one line per unit, and every part of
 // the program that knows something about a unit reads it here.
@@ -54,6 +55,18 @@ constexpr bool offeredUnitsComeFirst() {
   return true;
 }
 static_assert(offeredUnitsComeFirst());
+
+// The index of the unit the selector offers as `entry`; -1 when none.
+constexpr int16_t unitWithEntry(std::u16string_view entry) {
+  for (int16_t i = 0; i < unitCount; ++i)
+    if (currentUnits[i].entry && entry == currentUnits[i].entry)
+      return i;
+  return -1;
+}
+
+// The unit the selector shows when the window opens.
+inline constexpr int16_t StartUnit = unitWithEntry(u"mA");
+static_assert(namesUnit(StartUnit));
 
 // The selector's entries, in index order.
 QStringList selectorEntries();

@@ -25,6 +25,8 @@
 #include <cstdlib>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr qsizetype MaxBoxLength = 1000;
@@ -155,7 +157,7 @@ void checkRun(const FakePanel &panel, std::size_t firstMessage, const QString &c
   const QString &resistor = c[label::BaseResistor];
   const qsizetype lineEnd = resistor.indexOf(crLf);
   if (!resistor.startsWith(prefix) || lineEnd < 0 ||
-      !resistor.left(lineEnd).endsWith(QStringLiteral(" Ohm")) || !resistor.endsWith(u"K)"_qs))
+      !resistor.left(lineEnd).endsWith(QStringLiteral(" Ohm")) || !resistor.endsWith(u"K)"_s))
     fail("base resistor label", panel);
   const QString ohmsText = resistor.mid(prefix.size(), lineEnd - prefix.size() - 4);
   const auto ohms = ohmsText.isEmpty() ? std::optional<double>(0) : number(ohmsText);

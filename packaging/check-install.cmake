@@ -17,6 +17,7 @@
 #   DOCDIR         package documentation directory relative to the prefix
 #   MANPAGE        source manual page (installed gzipped)
 #   CHANGELOG      source Debian changelog (installed gzipped)
+#   CONTACT        the package's maintainer, "Name <address>"
 #   COPYRIGHT      the generated Debian copyright file
 #   GZIP           the gzip program
 
@@ -24,7 +25,7 @@ cmake_minimum_required(VERSION 3.25)
 
 foreach(_var BUILD_DIR PREFIX APP_ID EXECUTABLE VERSION BINDIR DATADIR
              DESKTOP_FILE METAINFO_FILE ICON_PNG ICON_SVG MANDIR DOCDIR MANPAGE
-             CHANGELOG COPYRIGHT GZIP)
+             CHANGELOG CONTACT COPYRIGHT GZIP)
   if("${${_var}}" STREQUAL "")
     message(FATAL_ERROR "check-install: -D${_var}=... is required")
   endif()
@@ -140,6 +141,14 @@ if(NOT _first MATCHES "^[a-z0-9.+-]+ \\(([^)]*)\\) ")
   _fail("${CHANGELOG}: first line '${_first}' is no changelog entry")
 elseif(NOT CMAKE_MATCH_1 STREQUAL VERSION)
   _fail("newest changelog entry is '${CMAKE_MATCH_1}', project version is ${VERSION}")
+endif()
+# ... and is signed by the package's maintainer, whose address the window shows.
+file(STRINGS "${CHANGELOG}" _signatures REGEX "^ -- ")
+list(GET _signatures 0 _newest)
+if(NOT _newest MATCHES "^ -- ([^>]*>)  ")
+  _fail("${CHANGELOG}: '${_newest}' is no changelog signature")
+elseif(NOT CMAKE_MATCH_1 STREQUAL CONTACT)
+  _fail("newest changelog entry is signed '${CMAKE_MATCH_1}', the package's maintainer is ${CONTACT}")
 endif()
 
 if(EXISTS "${PREFIX}/${_copyright}")

@@ -1,6 +1,7 @@
 #include "runtime/format.h"
 
-#include <charconv>
+#include "runtime/decimalDigits.h"
+
 #include <cmath>
 #include <string>
 
@@ -29,27 +30,13 @@ Pattern parsePattern(const QString &text) {
 // fraction digit strings (the whole part without leading zeros).
 void roundedDigits(double value, int significant, int decimals, std::string &whole,
                    std::string &fraction) {
-  // std::to_chars writes the same digits in every locale, unlike printf.
-  char buffer[64];
-  const char *const end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                        std::chars_format::scientific, significant - 1)
-                              .ptr;
-  std::string digits;
-  const char *c = buffer;
-  for (; c != end && *c != 'e'; ++c)
-    if (*c >= '0' && *c <= '9')
-      digits += *c;
-  int exponent = 0;
-  if (c != end && c + 1 != end) {
-    const char *from = c + 1;
-    if (*from == '+')
-      ++from; // from_chars takes a minus sign only
-    std::from_chars(from, end, exponent);
-  }
+  // The same digits in every locale, unlike printf's.
+  DecimalDigits written = decimalDigits(value, significant);
+  std::string &digits = written.digits;
+  const int exponent = written.exponent;
 
-  // digits d0 d1 d2 ... stand for d0.d1d2... x 10^exponent. Give the string
-  // enough leading and trailing zeros that the point falls inside it, after
-  // `point` digits.
+  // Give the digits enough leading and trailing zeros that the point falls
+  // inside them, after `point` digits.
   int point = exponent + 1;
   if (point < 1) {
     digits.insert(0, std::string(1 - point, '0'));

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calc/calculator.h"
+#include "calc/controls.h"
+#include "calc/multipliers.h"
 #include "calc/panel.h"
 #include "calc/units.h"
 #include "runtime/errors.h"
@@ -32,8 +34,8 @@ public:
   std::array<QString, 14> captions{};
   std::array<QString, 14> toolTips{};
   QStringList units = selectorEntries();
-  int16_t selected = 1;
-  std::array<bool, 3> multipliers{false, true, false};
+  int16_t selected = StartUnit;
+  std::array<bool, multiplierCount> multipliers{false, true, false};
   std::vector<Message> messages;
   int16_t focused = -1;
   // Selecting a unit runs this calculator's selector handler, as the window does.
@@ -56,11 +58,11 @@ public:
     if (calculator)
       calculator->cboScala_Click();
   }
-  int16_t multiplierUpperBound() const override { return 2; }
+  int16_t multiplierUpperBound() const override { return int16_t(multipliers.size() - 1); }
   bool multiplierChosen(int16_t i) const override { return at(multipliers, i); }
   QString multiplierCaption(int16_t i) const override {
     at(multipliers, i);
-    return QStringLiteral("x %1").arg(i * 2 + 1);
+    return QString::fromLatin1(::multipliers[std::size_t(i)].caption);
   }
   void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) override {
     messages.push_back({prompt, style, title});
@@ -77,11 +79,11 @@ template <class P> struct BasicFixture {
   Calculator calc{panel};
   BasicFixture() {
     panel.calculator = &calc;
-    calc.nScala = 1;
+    calc.nScala = StartUnit;
     panel.captions[9] = QStringLiteral("corrente di base:");
     panel.captions[10] = QStringLiteral("resistenza di base: ");
     panel.captions[12] = QStringLiteral(".");
-    panel.captions[13] = QStringLiteral("Watt:");
+    panel.captions[13] = QString::fromLatin1(PowerCaption);
   }
 };
 using Fixture = BasicFixture<FakePanel>;

@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The application's set-up, as the program makes it: Qt's own texts in the
 // window are Italian, whatever the desktop's language.
 class AppSetupTest : public QObject {
@@ -47,11 +49,11 @@ private slots:
     QHash<QString, QAction *> items;
     for (QAction *action : menu->actions())
       items.insert(action->text().section(u'\t', 0, 0), action);
-    QVERIFY2(items.contains(u"&Copia"_qs) && items.contains(u"Seleziona tutto"_qs),
+    QVERIFY2(items.contains(u"&Copia"_s) && items.contains(u"Seleziona tutto"_s),
              qPrintable(items.keys().join(u'|')));
-    items[u"&Copia"_qs]->trigger();
+    items[u"&Copia"_s]->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("41.748"));
-    items[u"Seleziona tutto"_qs]->trigger();
+    items[u"Seleziona tutto"_s]->trigger();
     menu->close();
     // Ctrl+C copies too, once a click has given the label the focus.
     result->setFocus(Qt::MouseFocusReason);

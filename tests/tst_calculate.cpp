@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const QString resistorPrompt = QStringLiteral("Inserire un valore di resistenza   ");
 const QString voltagePrompt = QStringLiteral("Inserire un valore di tensione   ");
@@ -118,27 +120,27 @@ private slots:
     QTest::addColumn<int>("unitAtEnd"); // nScala
     QTest::newRow("12 V 1000 ohm x 1")
         << QStringList{"12", "1000", "", "100", "5"} << 1 << 0
-        << QStringList{u"corrente di base: 120 \u00B5A"_qs,
+        << QStringList{u"corrente di base: 120 \u00B5A"_s,
                        "resistenza di base: 35.833 Ohm\r\n(35,83K)", "35,8K", "Watt:  0,14"}
         << "MicroAmpere" << 2;
     QTest::newRow("12 V 1000 ohm x 3")
         << QStringList{"12", "1000", "", "100", "5"} << 1 << 1
-        << QStringList{u"corrente di base: 360 \u00B5A"_qs,
+        << QStringList{u"corrente di base: 360 \u00B5A"_s,
                        "resistenza di base: 11.944 Ohm\r\n(11,94K)", "11,9K", "Watt:  0,14"}
         << "MicroAmpere" << 2;
     QTest::newRow("x 5 multiplies the current only")
         << QStringList{"", "", "12", "100", "5"} << 1 << 2
-        << QStringList{u"corrente di base: 600 \u00B5A"_qs,
+        << QStringList{u"corrente di base: 600 \u00B5A"_s,
                        "resistenza di base: 7.167 Ohm\r\n(7,17K)", "7,1K", "Watt:"}
         << "MicroAmpere" << 2;
     QTest::newRow("base current of 1 or more not re-expressed")
         << QStringList{"", "", "500", "100", "5"} << 2 << 1
-        << QStringList{u"corrente di base: 15 \u00B5A"_qs,
+        << QStringList{u"corrente di base: 15 \u00B5A"_s,
                        "resistenza di base: 286.667 Ohm\r\n(286,67K)", "286,6K", "Watt:"}
         << "MicroAmpere" << 2;
     QTest::newRow("rounded to thousandths before ranging")
         << QStringList{"", "", "10", "160", "5"} << 1 << 0
-        << QStringList{u"corrente di base: 62 \u00B5A"_qs,
+        << QStringList{u"corrente di base: 62 \u00B5A"_s,
                        "resistenza di base: 69.355 Ohm\r\n(69,35K)", "69,3K", "Watt:"}
         << "MicroAmpere" << 2;
     QTest::newRow("power from typed voltage and current")
@@ -189,19 +191,19 @@ private slots:
     const QString power = QStringLiteral("\nPotenza su Rb: ");
     QTest::newRow("worked example x 1, 35833 ohm")
         << QStringList{"12", "1000", "", "100", "5"} << 1 << 0
-        << values + u"E12 33K \u00B7 E24 33K \u00B7 E96 35,7K"_qs + power + u"520 \u00B5W"_qs;
+        << values + u"E12 33K \u00B7 E24 33K \u00B7 E96 35,7K"_s + power + u"520 \u00B5W"_s;
     QTest::newRow("worked example x 3, 11944 ohm")
         << QStringList{"12", "1000", "", "100", "5"} << 1 << 1
-        << values + u"E12 10K \u00B7 E24 11K \u00B7 E96 11,8K"_qs + power + "1,5 mW";
+        << values + u"E12 10K \u00B7 E24 11K \u00B7 E96 11,8K"_s + power + "1,5 mW";
     QTest::newRow("430 ohm")
         << QStringList{"", "", "1", "100", "5"} << 0 << 0
-        << values + u"E12 390 Ohm \u00B7 E24 430 Ohm \u00B7 E96 422 Ohm"_qs + power + "43 mW";
+        << values + u"E12 390 Ohm \u00B7 E24 430 Ohm \u00B7 E96 422 Ohm"_s + power + "43 mW";
     QTest::newRow("226 megaohm")
         << QStringList{"", "", "5", "100", "12"} << 2 << 0
-        << values + u"E12 220M \u00B7 E24 220M \u00B7 E96 226M"_qs + power + "570 nW";
+        << values + u"E12 220M \u00B7 E24 220M \u00B7 E96 226M"_s + power + "570 nW";
     QTest::newRow("below 1 ohm nothing is sold")
         << QStringList{"", "", "100", "1", "1"} << 0 << 0
-        << values + u"E12 nessuno \u00B7 E24 nessuno \u00B7 E96 nessuno"_qs + power + "30 W";
+        << values + u"E12 nessuno \u00B7 E24 nessuno \u00B7 E96 nessuno"_s + power + "30 W";
     QTest::newRow("base voltage below 0,7 V: nothing to fit")
         << QStringList{"", "", "12", "100", "-5"} << 1 << 0 << "";
   }
@@ -285,7 +287,7 @@ private slots:
     QCOMPARE(b.panel.selected, int16_t(1)); // ...while the selector shows mA
     fill(b, "", "", "20", "100", "5");
     b.calc.calculate();
-    QCOMPARE(b.panel.captions[9], u"corrente di base: 600 \u00B5A"_qs); // 20 mA x 3, not 20 uA
+    QCOMPARE(b.panel.captions[9], u"corrente di base: 600 \u00B5A"_s); // 20 mA x 3, not 20 uA
   }
 
   void aFilledInValueIsReadWholeByTheNextRun() {

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The fake panel, counting its operations; the one numbered failAt (from 1)
@@ -63,7 +65,7 @@ QStringList results(const FakePanel &p) {
 class FaultsTest : public QObject {
   Q_OBJECT
 private slots:
-  void aFailingOperationIsSkippedAndTheWindowStaysUsable_data() {
+  void aFailingOperationIsSkippedAndTheNextRunIsWhole_data() {
     QTest::addColumn<QStringList>("boxes"); // Vc, Rc, Ic, HFE, Vbb
     QTest::addColumn<int>("unit");
     QTest::addColumn<int>("multiplier");
@@ -73,18 +75,18 @@ private slots:
     QTest::addColumn<int>("lastStatement");
     QTest::newRow("collector current worked out")
         << QStringList{"12", "1000", "", "100", "5"} << 1 << 0
-        << QStringList{u"corrente di base: 120 \u00B5A"_qs,
+        << QStringList{u"corrente di base: 120 \u00B5A"_s,
                        "resistenza di base: 35.833 Ohm\r\n(35,83K)", "35,8K", "Watt:  0,14"}
         << 3; // two box reads and the power label
     QTest::newRow("collector current typed, x 5")
         << QStringList{"", "", "12", "100", "5"} << 1 << 2
-        << QStringList{u"corrente di base: 600 \u00B5A"_qs,
+        << QStringList{u"corrente di base: 600 \u00B5A"_s,
                        "resistenza di base: 7.167 Ohm\r\n(7,17K)", "7,1K", "Watt:"}
         << 2; // the two box reads fail for the missing voltage: no power label
     QTest::newRow("stops for the gain") << QStringList{"12", "1000", "", "", "5"} << 1 << 0
                                         << QStringList{"", "", "", "Watt:"} << 1; // the focus
   }
-  void aFailingOperationIsSkippedAndTheWindowStaysUsable() {
+  void aFailingOperationIsSkippedAndTheNextRunIsWhole() {
     QFETCH(QStringList, boxes);
     QFETCH(int, unit);
     QFETCH(int, multiplier);

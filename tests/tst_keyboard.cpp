@@ -11,6 +11,8 @@
 
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 class KeyboardTest : public QObject {
   Q_OBJECT
 
@@ -71,7 +73,7 @@ private slots:
     // Characters beyond ASCII, one or several from one key (a dead key's
     // composition), are discarded as well.
     box(1)->end(false);
-    for (const QString &typed : {u"\u00E8"_qs, u"\u00B5"_qs, QStringLiteral("^1")}) {
+    for (const QString &typed : {u"\u00E8"_s, u"\u00B5"_s, QStringLiteral("^1")}) {
       QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed);
       QApplication::sendEvent(box(1), &press);
     }
@@ -124,11 +126,11 @@ private slots:
     const QString before = box(index)->text();
     box(index)->setFocus();
     QTest::keyClick(box(index), Qt::Key_Return);
-    QCOMPARE(c->panel.caption(9), u"corrente di base: 360 \u00B5A"_qs);
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 360 \u00B5A"_s);
     QCOMPARE(box(index)->text(), before); // Enter never reaches the text
     QCOMPARE(box(1)->text(), QString());  // only the current box fills in a resistance
     QTest::keyClick(box(index), Qt::Key_Enter); // the keypad's Enter too
-    QCOMPARE(c->panel.caption(9), u"corrente di base: 360 \u00B5A"_qs);
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 360 \u00B5A"_s);
   }
 
   void enterInTheCurrentBoxFillsInTheResistance() {
@@ -139,7 +141,7 @@ private slots:
     QTest::keyClick(box(2), Qt::Key_Return);
     QCOMPARE(box(1)->text(), QStringLiteral("600"));
     QCOMPARE(box(2)->text(), QStringLiteral("20")); // the calculation read 12 V / 600 ohm
-    QCOMPARE(c->panel.caption(9), u"corrente di base: 600 \u00B5A"_qs);
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 600 \u00B5A"_s);
     QCOMPARE(c->calculation.nScala, int16_t(2));
     // Again after that run, which left the base current's unit behind.
     QTest::keyClick(box(2), Qt::Key_Return);
@@ -214,7 +216,7 @@ private slots:
     QTest::addColumn<QString>("text");
     QTest::newRow("point becomes comma") << 2 << "" << "5.5" << "5,5";
     QTest::newRow("letters and signs dropped") << 1 << "" << "4k7 -e+" << "47";
-    QTest::newRow("beyond ASCII dropped") << 1 << "" << u"1\u00B52\u00E8"_qs << "12";
+    QTest::newRow("beyond ASCII dropped") << 1 << "" << u"1\u00B52\u00E8"_s << "12";
     QTest::newRow("length limit holds") << 0 << "" << "123" << "12";
     QTest::newRow("length limit after typing") << 3 << "16" << "05" << "160";
     QTest::newRow("Backspace") << 1 << "47" << "\b" << "4";
@@ -250,7 +252,7 @@ private slots:
     committed.setCommitString(QStringLiteral("0\r"));
     QApplication::sendEvent(box(2), &committed);
     QCOMPARE(box(1)->text(), QStringLiteral("600")); // as Enter in the current box
-    QCOMPARE(c->panel.caption(9), u"corrente di base: 600 \u00B5A"_qs);
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 600 \u00B5A"_s);
     QVERIFY(prompts.isEmpty());
 
     box(1)->setFocus();
@@ -267,7 +269,7 @@ private slots:
     c->optSatura[1]->setFocus();
     QTest::keyClick(c->optSatura[1], Qt::Key_Down);
     QVERIFY(c->optSatura[2]->isChecked());
-    QCOMPARE(c->panel.caption(9), u"corrente di base: 600 \u00B5A"_qs);
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 600 \u00B5A"_s);
     QVERIFY(c->panel.caption(12).contains(QStringLiteral("x 5")));
   }
 };

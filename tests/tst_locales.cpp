@@ -10,6 +10,8 @@
 
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 // The same keystrokes through the window give the same texts on every
 // desktop, whatever its locale's decimal separator: QApplication takes the
 // process's locale from LANG, and no number the window reads or writes may
@@ -48,15 +50,15 @@ private slots:
     QTest::addColumn<QStringList>("shown"); // boxes 1 and 2, labels 9, 10, 11 and 13
     QTest::newRow("5.5 mA, resistance filled in on Enter")
         << QStringList{"12", "", "5.5", "160", "5"} << -1 << 2
-        << QStringList{"2182", "5,5", u"corrente di base: 103 \u00B5A"_qs,
+        << QStringList{"2182", "5,5", u"corrente di base: 103 \u00B5A"_s,
                        "resistenza di base: 41.748 Ohm\r\n(41,75K)", "41,7K", "Watt:  0,07"};
     QTest::newRow("2.2 mA alone, x 1")
         << QStringList{"", "", "2.2", "100", "5"} << 0 << -1
-        << QStringList{"", "2,2", u"corrente di base: 22 \u00B5A"_qs,
+        << QStringList{"", "2,2", u"corrente di base: 22 \u00B5A"_s,
                        "resistenza di base: 195.455 Ohm\r\n(195,45K)", "195,4K", "Watt:"};
     QTest::newRow("current from 12 V and 470 ohm")
         << QStringList{"12", "470", "", "100", "5"} << -1 << 4
-        << QStringList{"470", "25,5", u"corrente di base: 766 \u00B5A"_qs,
+        << QStringList{"470", "25,5", u"corrente di base: 766 \u00B5A"_s,
                        "resistenza di base: 5.614 Ohm\r\n(5,61K)", "5,6K", "Watt:  0,31"};
     QTest::newRow("decimal gain and base voltage")
         << QStringList{"", "", "0.5", "2.5", "9"} << 2 << -1

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class ScaleTest : public QObject {
   Q_OBJECT
 private slots:
@@ -57,18 +59,20 @@ private slots:
     }
   }
 
+  // Each unit gives its own suffix and name, and an index that names no unit
+  // (none selected, ranged past nanoampere, any other) gives the error texts
+  // instead of reading outside the table.
   void suffixesAndTooltipNames_data() {
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QString>("name");
-    QTest::newRow("-1") << -1 << " ERR" << "Errore";
-    QTest::newRow("A") << 0 << " A" << "Ampere";
-    QTest::newRow("mA") << 1 << " mA" << "MilliAmpere";
-    QTest::newRow("uA") << 2 << u" \u00B5A"_qs << "MicroAmpere";
-    QTest::newRow("nA") << 3 << " nA" << "NanoAmpere";
-    QTest::newRow("pA") << 4 << " pA" << "PicoAmpere";
-    QTest::newRow("5") << 5 << " ERR" << "Errore";
+    for (int16_t i = 0; i < unitCount; ++i)
+      QTest::addRow("unit %d", i) << int(i) << QString::fromUtf16(currentUnits[i].suffix)
+                                  << QString::fromUtf16(currentUnits[i].name);
+    QTest::newRow("none selected") << -1 << " ERR" << "Errore";
+    QTest::newRow("past nA") << 5 << " ERR" << "Errore";
     QTest::newRow("most negative") << -32768 << " ERR" << "Errore";
+    QTest::newRow("largest") << 32767 << " ERR" << "Errore";
   }
   void suffixesAndTooltipNames() {
     QFETCH(int, unit);
@@ -79,13 +83,36 @@ private slots:
     QCOMPARE(b.panel.toolTips[9], name);
   }
 
+  // The selector's handler takes what the selector shows, nothing selected
+  // included; a selector that cannot be read leaves the unit as it was, and
+  // the handler does not throw.
+  void selectorHandlerTakesTheSelection_data() {
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<int>("unitAfter");
+    QTest::newRow("nothing selected") << -1 << true << -1;
+    QTest::newRow("A") << 0 << true << 0;
+    QTest::newRow("nA") << 3 << true << 3;
+    QTest::newRow("unreadable") << 3 << false << 2;
+  }
   void selectorHandlerTakesTheSelection() {
-    Fixture b;
-    b.panel.selected = -1;
-    b.calc.cboScala_Click();
-    QCOMPARE(b.calc.nScala, int16_t(-1));
-    b.panel.selectUnit(3);
-    QCOMPARE(b.calc.nScala, int16_t(3));
+    QFETCH(int, selected);
+    QFETCH(bool, readable);
+    QFETCH(int, unitAfter);
+    struct Selector : FakePanel {
+      bool readable = true;
+      int16_t selectedUnit() const override {
+        if (!readable)
+          raiseError(err::InvalidPropertyValue);
+        return FakePanel::selectedUnit();
+      }
+    };
+    BasicFixture<Selector> b;
+    b.calc.nScala = 2;
+    b.panel.selected = int16_t(selected);
+    b.panel.readable = readable;
+    QVERIFY_THROWS_NO_EXCEPTION(b.calc.cboScala_Click());
+    QCOMPARE(b.calc.nScala, int16_t(unitAfter));
   }
 
   void anEntryTheSelectorLacksIsRefused() {

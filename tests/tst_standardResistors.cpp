@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(ResistorSeries)
 
 namespace {
@@ -15,7 +17,8 @@ QString fitted(ResistorSeries series, float ohms) {
   return value ? resistorText(*value) : QString();
 }
 
-// ohms x 10^decades, rounded once as the decimal value would be.
+// ohms x 10^decades, rounded once as the decimal value would be: the nearest
+// double, so 12 x 10^-1 equals the literal 1.2.
 double decadeValue(int ohms, int decades) {
   double power = 1;
   for (int i = 0; i < std::abs(decades); ++i)
@@ -64,7 +67,7 @@ private slots:
         const double published = decadeValue(decade[i], k);
         for (double ohms : {published, decadeValue(next - 1, k)}) {
           const auto value = largestStandardNotAbove(series, float(ohms));
-          QVERIFY2(value && value->ohms() == published,
+          QVERIFY2(value && decadeValue(value->mantissa, value->exponent) == published,
                    qPrintable(QStringLiteral("%1 ohm").arg(ohms)));
         }
       }
@@ -140,9 +143,9 @@ private slots:
     QTest::addColumn<QString>("text");
     QTest::newRow("8977 ohm at 5 V") << 4.3 * 4.3 / 8977 << "2,1 mW";
     QTest::newRow("tens of milliwatts") << 0.029 << "29 mW";
-    QTest::newRow("hundreds of microwatts") << 0.00041 << u"410 \u00B5W"_qs;
+    QTest::newRow("hundreds of microwatts") << 0.00041 << u"410 \u00B5W"_s;
     QTest::newRow("a carry moves to mW") << 999.6e-6 << "1,0 mW";
-    QTest::newRow("no carry below the half") << 994.9e-6 << u"990 \u00B5W"_qs;
+    QTest::newRow("no carry below the half") << 994.9e-6 << u"990 \u00B5W"_s;
     QTest::newRow("a carry moves to W") << 0.9996 << "1,0 W";
     QTest::newRow("exact binary half away from zero") << 0.125 << "130 mW";
     QTest::newRow("decimal half held just below") << 0.0145 << "15 mW";

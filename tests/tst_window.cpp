@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,8 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 
 class WindowTest : public QObject {
@@ -144,7 +147,7 @@ private slots:
     QStringList entries;
     for (int i = 0; i < c.cboScala->count(); ++i)
       entries << c.cboScala->itemText(i);
-    QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_qs, "nA"}));
+    QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_s, "nA"}));
     QCOMPARE(c.cboScala->currentText(), QStringLiteral("mA"));
     QCOMPARE(c.panel.selectedUnit(), int16_t(1));
     QCOMPARE(c.calculation.nScala, int16_t(1));
@@ -265,7 +268,7 @@ private slots:
   void selectorFollowsItsTextAndRefusesMissingEntries() {
     frmBJT w;
     WindowInspector c(w);
-    c.cboScala->setEditText(u"\u00B5A"_qs);
+    c.cboScala->setEditText(u"\u00B5A"_s);
     QCOMPARE(c.panel.selectedUnit(), int16_t(2));
     QCOMPARE(c.calculation.nScala, int16_t(2));
     c.cboScala->setEditText(QStringLiteral("ma"));
@@ -287,11 +290,11 @@ private slots:
     QTest::addColumn<int>("multiplier");
     QTest::addColumn<QStringList>("labels");
     QTest::newRow("x 1") << 0
-                         << QStringList{u"corrente di base: 120 \u00B5A"_qs,
+                         << QStringList{u"corrente di base: 120 \u00B5A"_s,
                                         "resistenza di base: 35.833 Ohm\r\n(35,83K)", "35,8K",
                                         "Watt:  0,14"};
     QTest::newRow("x 3") << 1
-                         << QStringList{u"corrente di base: 360 \u00B5A"_qs,
+                         << QStringList{u"corrente di base: 360 \u00B5A"_s,
                                         "resistenza di base: 11.944 Ohm\r\n(11,94K)", "11,9K",
                                         "Watt:  0,14"};
   }
@@ -369,7 +372,7 @@ private slots:
                             "Corrente di Collettore", "HFE / GAIN", "Tensione di BASE"};
     for (int i = 0; i < 5; ++i)
       QCOMPARE(name(c.txtBJT[i]), boxes[i]);
-    QCOMPARE(selectorsName(c), u"Unit\u00E0 della Corrente di Collettore"_qs);
+    QCOMPARE(selectorsName(c), u"Unit\u00E0 della Corrente di Collettore"_s);
     QCOMPARE(QAccessible::queryAccessibleInterface(c.cboScala)->text(QAccessible::Value),
              QStringLiteral("mA"));
     QCOMPARE(name(c.optSatura[2]), QStringLiteral("x 5"));
@@ -410,17 +413,17 @@ private slots:
       QCOMPARE(list->child(i)->role(), QAccessible::ListItem);
       entries << list->child(i)->text(QAccessible::Name);
     }
-    QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_qs, "nA"}));
+    QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_s, "nA"}));
     QVERIFY(selector->actionInterface());
     QVERIFY(selector->actionInterface()->actionNames().contains(
         QAccessibleActionInterface::showMenuAction()));
 
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    for (const QString &unit : {u"\u00B5A"_qs, QStringLiteral("nA")}) {
+    for (const QString &unit : {u"\u00B5A"_s, QStringLiteral("nA")}) {
       QTest::keyClick(c.cboScala, Qt::Key_Down); // the way a keyboard user chooses
       QCOMPARE(selector->text(QAccessible::Value), unit);
-      QCOMPARE(selectorsName(c), u"Unit\u00E0 della Corrente di Collettore"_qs);
+      QCOMPARE(selectorsName(c), u"Unit\u00E0 della Corrente di Collettore"_s);
       QCOMPARE(c.panel.selectedUnit(), int16_t(entries.indexOf(unit)));
     }
     selector->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
@@ -437,11 +440,11 @@ private slots:
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QList<std::pair<int, QString>> results{
-        {9, u"corrente di base: 93,75 \u00B5A"_qs},
-        {10, QStringLiteral("resistenza di base: 45.866 Ohm  (45,866 Kohm)")},
+        {9, u"corrente di base: 93,75 \u00B5A"_s},
+        {10, QStringLiteral("resistenza di base: 45.866 Ohm\r\n(45,87K)")},
         {11, QStringLiteral("45,9K")},
         {11, QStringLiteral("4,29999E+12K")},
-        {13, QStringLiteral("Watt: 0,066")}};
+        {13, QStringLiteral("Watt:  0,066")}};
     for (const auto &[i, text] : results) {
       CaptionLabel *result = c.lblBJT[std::size_t(i)];
       c.panel.setCaption(int16_t(i), text);
@@ -470,6 +473,10 @@ private slots:
       QVERIFY2(result->hasSelectedText() && text.startsWith(result->selectedText()),
                qPrintable(result->selectedText()));
       QCOMPARE(QApplication::focusWidget(), result);
+      // The copy key puts what is selected on the clipboard.
+      QGuiApplication::clipboard()->clear();
+      QTest::keySequence(result, QKeySequence::Copy);
+      QCOMPARE(QGuiApplication::clipboard()->text(), result->selectedText());
     }
   }
 
@@ -489,7 +496,7 @@ private slots:
     QTest::mouseClick(c.optSatura[0], Qt::LeftButton);
     QVERIFY(shown.empty());
     const QString toFit = u"Valori normalizzati per difetto: E12 33K \u00B7 E24 33K \u00B7 E96 35,7K\n"
-                          u"Potenza su Rb: 520 \u00B5W"_qs;
+                          u"Potenza su Rb: 520 \u00B5W"_s;
     QCOMPARE(c.lblBJT[10]->toolTip(), toFit);
     QCOMPARE(description(), toFit);
     QCOMPARE(QAccessible::queryAccessibleInterface(c.lblBJT[10])->text(QAccessible::Name),
@@ -631,9 +638,9 @@ private slots:
     c.txtBJT[2]->setText(QStringLiteral("12"));
     c.txtBJT[3]->setText(QStringLiteral("100"));
     QTest::mouseClick(c.optSatura[0], Qt::LeftButton);
-    QCOMPARE(c.panel.caption(9), u"corrente di base: 120 \u00B5A"_qs);
+    QCOMPARE(c.panel.caption(9), u"corrente di base: 120 \u00B5A"_s);
     QTest::mouseClick(c.optSatura[2], Qt::LeftButton);
-    QCOMPARE(c.panel.caption(9), u"corrente di base: 600 \u00B5A"_qs);
+    QCOMPARE(c.panel.caption(9), u"corrente di base: 600 \u00B5A"_s);
     QCOMPARE(c.panel.boxText(2), QStringLiteral("12"));
   }
 };

@@ -1,11 +1,16 @@
 #include "ui/controlTable.h"
 
+#include "calc/controls.h"
+#include "calc/multipliers.h"
+#include "identity.h"
+
 #include <array>
 
 namespace {
 
 constexpr FontSpec sans12Bold{Face::MsSansSerif, 12, true};
-constexpr FontSpec sans975Bold{Face::MsSansSerif, 9.75, true};
+// The most common font, the one the window hands down (controlTable.h).
+constexpr FontSpec sans975Bold = ContainerFont;
 constexpr FontSpec sans825Bold{Face::MsSansSerif, 8.25, true};
 constexpr FontSpec sans975Underlined{Face::MsSansSerif, 9.75, false, true};
 constexpr FontSpec arial1425{Face::Arial, 14.25, false};
@@ -55,17 +60,17 @@ const std::array table = {
   ControlSpec{.name = "lblBJT", .index = 8, .kind = Kind::Label, .container = "Frame1", .left = 1560, .top = 4560, .width = 495, .height = 255,
               .text = "Volt", .font = sans975Bold, .alignment = top},
   ControlSpec{.name = "optSatura", .index = 0, .kind = Kind::OptionButton, .container = "Frame1", .left = 2880, .top = 3960, .width = 735, .height = 375,
-              .text = "x 1", .font = sans975Bold, .toolTip = "Valore di Ib x 1"},
+              .text = multipliers[0].caption, .font = sans975Bold, .toolTip = multipliers[0].toolTip},
   ControlSpec{.name = "optSatura", .index = 1, .kind = Kind::OptionButton, .container = "Frame1", .left = 2880, .top = 4320, .width = 735, .height = 375,
-              .text = "x 3", .font = sans975Bold, .toolTip = "Moltiplicatore di valore di Ib x 3", .chosen = true},
+              .text = multipliers[1].caption, .font = sans975Bold, .toolTip = multipliers[1].toolTip, .chosen = true},
   ControlSpec{.name = "optSatura", .index = 2, .kind = Kind::OptionButton, .container = "Frame1", .left = 2880, .top = 4680, .width = 735, .height = 375,
-              .text = "x 5", .font = sans975Bold, .toolTip = "Moltiplicatore di Ib x 5"},
+              .text = multipliers[2].caption, .font = sans975Bold, .toolTip = multipliers[2].toolTip},
   ControlSpec{.name = "lblBJT", .index = 13, .kind = Kind::Label, .container = "Frame1", .left = 360, .top = 5520, .width = 2220, .height = 330,
-              .text = "Watt:", .font = arial1425, .alignment = top, .selectable = true},
+              .text = PowerCaption, .font = arial1425, .alignment = top, .selectable = true},
   ControlSpec{.name = "cmdCalcola", .kind = Kind::CommandButton, .container = "Frame1", .left = 2520, .top = 5880, .width = 1695, .height = 495,
               .text = "calcola", .font = sans12Bold},
   ControlSpec{.name = "Label2", .kind = Kind::Label, .container = "Frame1", .left = 360, .top = 6120, .width = 1515, .height = 240,
-              .text = "bjt-calc@example.org", .font = sans975Underlined, .alignment = top, .sizeToText = true},
+              .text = identity::contactAddress, .font = sans975Underlined, .alignment = top, .sizeToText = true},
   ControlSpec{.name = "picPNP", .kind = Kind::PictureBox, .container = "Frame1", .left = 4560, .top = 840, .width = 2685, .height = 1935,
               .border = Border::Sunken, .picture = ":/pictures/pnp", .accessibleName = "Circuito PNP"},
   ControlSpec{.name = "picNPN", .kind = Kind::PictureBox, .container = "Frame1", .left = 4560, .top = 840, .width = 2685, .height = 1935,

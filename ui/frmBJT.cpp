@@ -138,7 +138,7 @@ void frmBJT::Form_Load() {
 
     for (const QString &entry : selectorEntries())
       resumeNext([&] { cboScala->appendEntry(entry); });
-    resumeNext([&] { m_panel->selectUnit(1); });
+    resumeNext([&] { m_panel->selectUnit(StartUnit); });
 
     resumeNext([&] {
       const int16_t minor = toInteger(double(m_version.segmentAt(1)));

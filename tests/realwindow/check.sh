@@ -3,14 +3,20 @@
 # as a user would meet it: one window with its caption and client size, sharp
 # at twice the size, and a clean exit when the window is closed. Then reads
 # it as a screen reader does, on a private D-Bus session (atspi_check.sh).
-#   check.sh PROGRAM WORKDIR
+# WINDOW_FACTS prints the caption and client size the window is made with
+# (windowFacts.cpp).
+#   check.sh PROGRAM WORKDIR WINDOW_FACTS
 set -euo pipefail
-prog=$1 work=$2
+prog=$1 work=$2 facts=$3
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$work"
-caption="BJT Base Resistor Calculator 0.2"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+{ read -r caption && read -r width && read -r height; } < <(QT_QPA_PLATFORM=offscreen "$facts") ||
+  fail "no caption and size from $facts"
+[ -n "$caption" ] && [ "$width" -gt 0 ] && [ "$height" -gt 0 ] ||
+  fail "no caption and size from $facts: '$caption' ${width}x$height"
 
 fifo=$(mktemp -u); mkfifo "$fifo"
 Xvfb -displayfd 4 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp 4>"$fifo" 2>/dev/null &
@@ -29,7 +35,7 @@ for scale in 1 2; do
   name=$(xdotool getwindowname "$win")
   [ "$name" = "$caption" ] || fail "scale $scale: caption '$name'"
   eval "$(xdotool getwindowgeometry --shell "$win")"
-  [ "$WIDTH" -eq $((617 * scale)) ] && [ "$HEIGHT" -eq $((474 * scale)) ] ||
+  [ "$WIDTH" -eq $((width * scale)) ] && [ "$HEIGHT" -eq $((height * scale)) ] ||
     fail "scale $scale: client size ${WIDTH}x$HEIGHT"
   sleep 0.5
   import -window "$win" "$work/window-$scale.png"

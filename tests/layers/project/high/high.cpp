@@ -1,0 +1,5 @@
+#include "high/high.h"
+
+#include "low/low.h"
+
+int highValue() { return lowValue() + 1; }
