@@ -1,9 +1,11 @@
 #include "shownWindow.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
+#include "ui/pictureBox.h"
 #include "ui/unitComboBox.h"
 
 #include <QClipboard>
+#include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QRadioButton>
 #include <QTest>
@@ -261,6 +263,64 @@ private slots:
     QVERIFY(w->optSatura[2]->isChecked());
     QCOMPARE(w->caption(9), u"corrente di base: 600 \u00B5A"_qs);
     QVERIFY(w->caption(12).contains(QStringLiteral("x 5")));
+  }
+
+  // An option chosen with an arrow key runs its handler and leaves the focus
+  // where a click on that option leaves it: a type sends it to the
+  // collector-voltage box, a multiplier leaves it where the calculation
+  // puts it (the box it asks for) or on the option.
+  void anOptionChosenByKeyEndsWhereAClickEnds_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("asked");
+    QTest::newRow("Down on NPN") << "optBjt(0)" << int(Qt::Key_Down) << false << "optBjt(1)"
+                                 << "txtBJT(0)" << 0;
+    QTest::newRow("Down on NPN, complete") << "optBjt(0)" << int(Qt::Key_Down) << true
+                                           << "optBjt(1)" << "txtBJT(0)" << 0;
+    QTest::newRow("Down on x 3, empty boxes")
+        << "optSatura(1)" << int(Qt::Key_Down) << false << "optSatura(2)" << "txtBJT(2)" << 1;
+    QTest::newRow("Up on x 3, empty boxes")
+        << "optSatura(1)" << int(Qt::Key_Up) << false << "optSatura(0)" << "txtBJT(2)" << 1;
+    QTest::newRow("Down on x 3, complete")
+        << "optSatura(1)" << int(Qt::Key_Down) << true << "optSatura(2)" << "optSatura(2)" << 0;
+  }
+  void anOptionChosenByKeyEndsWhereAClickEnds() {
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(bool, complete);
+    QFETCH(QString, chosen);
+    QFETCH(QString, focus);
+    QFETCH(int, asked);
+    const auto choose = [&](bool byKey) {
+      w = showWindowRecordingPrompts(prompts);
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
+      if (complete) {
+        box(2)->setText(QStringLiteral("12"));
+        box(3)->setText(QStringLiteral("100"));
+      }
+      auto *start = w->findChild<QRadioButton *>(from);
+      auto *option = w->findChild<QRadioButton *>(chosen);
+      if (byKey) {
+        start->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(start, Qt::Key(key));
+      } else {
+        QTest::mouseClick(option, Qt::LeftButton);
+      }
+      QVERIFY(option->isChecked());
+      QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+      QCOMPARE(prompts.size(), asked);
+    };
+    choose(false);
+    const QString clickedPanel = w->caption(12);
+    const bool pnpInFrontAfterClick =
+        w->Frame1->children().indexOf(w->picPNP) > w->Frame1->children().indexOf(w->picNPN);
+    choose(true);
+    QCOMPARE(w->caption(12), clickedPanel);
+    QCOMPARE(w->Frame1->children().indexOf(w->picPNP) > w->Frame1->children().indexOf(w->picNPN),
+             pnpInFrontAfterClick);
   }
 };
 

@@ -3,12 +3,12 @@
 #include "ui/captionLabel.h"
 #include "ui/commandButton.h"
 #include "ui/inputBox.h"
+#include "ui/optionButton.h"
 #include "ui/pictureBox.h"
 #include "ui/twips.h"
 #include "ui/unitComboBox.h"
 
 #include <QGroupBox>
-#include <QRadioButton>
 
 namespace {
 
@@ -90,7 +90,7 @@ QWidget *createWidget(const ControlSpec &row, QWidget *container) {
   case Kind::ComboBox:
     return new UnitComboBox(container);
   case Kind::OptionButton: {
-    auto *option = new QRadioButton(QString::fromUtf8(row.text), container);
+    auto *option = new OptionButton(QString::fromUtf8(row.text), container);
     option->setChecked(row.chosen);
     return option;
   }
