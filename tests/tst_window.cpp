@@ -4,6 +4,7 @@
 #include "ui/controlTable.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
+#include "ui/outlineShape.h"
 #include "ui/pictureBox.h"
 #include "runtime/errors.h"
 #include "ui/unitComboBox.h"
@@ -49,7 +50,7 @@ private slots:
     frmBJT w;
     const auto className = [](const ControlSpec &row) -> const char * {
       switch (row.kind) {
-      case Kind::Frame: return row.border == Border::None ? "QFrame" : "QGroupBox";
+      case Kind::Frame: return "QGroupBox";
       case Kind::Label: return "QLabel";
       case Kind::TextBox: return "QLineEdit";
       case Kind::ComboBox: return "QComboBox";
@@ -362,8 +363,6 @@ private slots:
     w.setCaption(9, QStringLiteral("corrente di base: 120 mA"));
     QCOMPARE(name(w.lblBJT[9]), QStringLiteral("corrente di base: 120 mA"));
     QVERIFY(w.lblBJT[9]->accessibleName().isEmpty());
-    QCOMPARE(name(w.fraOPT), QStringLiteral("Tipo di transistor"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.optBjt[1])->parent()->object(), w.fraOPT);
     const auto description = [](QWidget *widget) {
       return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
     };
@@ -371,6 +370,67 @@ private slots:
     QCOMPARE(description(w.txtBJT[1]), QStringLiteral("Ohm"));
     QCOMPARE(description(w.txtBJT[4]), QStringLiteral("Volt"));
     QCOMPARE(description(w.txtBJT[2]), QString()); // its unit is the selector
+  }
+
+  // The pictures are images with their names; a circuit covered by the other
+  // one is not showing. The type options lie in a named group, as the other
+  // frames' controls do, and the outlines are nameless decoration: nothing
+  // is the top-level frame that Qt makes of a plain QFrame, which screen
+  // readers skip as an inactive window.
+  void screenReadersMeetPicturesAndGroupsForWhatTheyAre() {
+    frmBJT w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto iface = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); };
+    const QList<std::pair<PictureBox *, QString>> pictures{{w.picNPN, "Circuito NPN"},
+                                                           {w.picPNP, "Circuito PNP"},
+                                                           {w.picResistenza, "Resistenza"},
+                                                           {w.Image2, "Transistor"}};
+    for (const auto &[picture, name] : pictures) {
+      QCOMPARE(iface(picture)->role(), QAccessible::Graphic);
+      QCOMPARE(iface(picture)->text(QAccessible::Name), name);
+      QAccessibleImageInterface *image = iface(picture)->imageInterface();
+      QVERIFY(image);
+      QCOMPARE(image->imageDescription(), name);
+      QCOMPARE(image->imageSize(), picture->contentsRect().size());
+    }
+    const auto showing = [&](PictureBox *picture) { return !iface(picture)->state().invisible; };
+    QVERIFY(showing(w.picNPN) && !showing(w.picPNP) && showing(w.picResistenza));
+
+    QTest::mouseClick(w.optBjt[1], Qt::LeftButton);
+    QVERIFY(!showing(w.picNPN) && showing(w.picPNP));
+    QTest::mouseClick(w.optBjt[0], Qt::LeftButton);
+    QVERIFY(showing(w.picNPN) && !showing(w.picPNP));
+
+    QAccessibleInterface *group = iface(w.fraOPT);
+    QCOMPARE(group->role(), QAccessible::Grouping);
+    QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Tipo di transistor"));
+    QCOMPARE(group->childCount(), 2);
+    for (QRadioButton *option : w.optBjt)
+      QCOMPARE(iface(option)->parent()->object(), w.fraOPT);
+    for (OutlineShape *outline : {w.Shape2, w.Shape3}) {
+      QCOMPARE(iface(outline)->role(), QAccessible::Graphic);
+      QCOMPARE(iface(outline)->text(QAccessible::Name), QString());
+    }
+    for (QWidget *control : w.findChildren<QWidget *>())
+      QVERIFY2(iface(control)->role() != QAccessible::Border, qPrintable(control->objectName()));
+  }
+
+  // The type options' frame looks as a plain frame without border does:
+  // it draws nothing.
+  void theTypeGroupDrawsNothingOfItsOwn() {
+    frmBJT w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QFrame plain(w.Frame1);
+    plain.setGeometry(w.fraOPT->geometry());
+    const auto drawn = [](QWidget *frame) {
+      QImage image(frame->size(), QImage::Format_RGB32);
+      image.fill(Qt::magenta);
+      frame->render(&image, {}, {}, QWidget::RenderFlags());
+      return image;
+    };
+    QCOMPARE(drawn(w.fraOPT), drawn(&plain));
   }
 
   // Qt's own combo-box interface, under the selector's own name: the list

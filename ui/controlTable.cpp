@@ -3,6 +3,7 @@
 #include "ui/captionLabel.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
+#include "ui/outlineShape.h"
 #include "ui/pictureBox.h"
 #include "ui/unitComboBox.h"
 

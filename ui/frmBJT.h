@@ -13,8 +13,8 @@
 
 class CaptionLabel;
 class InputBox;
+class OutlineShape;
 class PictureBox;
-class QFrame;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
@@ -52,9 +52,9 @@ public:
   // The controls, by their names; arrays by index.
   QGroupBox *Frame1 = nullptr;
   QGroupBox *fraResDiBase = nullptr;
-  QFrame *fraOPT = nullptr;
-  QFrame *Shape2 = nullptr;
-  QFrame *Shape3 = nullptr;
+  QGroupBox *fraOPT = nullptr;
+  OutlineShape *Shape2 = nullptr;
+  OutlineShape *Shape3 = nullptr;
   CaptionLabel *Label1 = nullptr;
   CaptionLabel *Label2 = nullptr;
   std::array<CaptionLabel *, 14> lblBJT{};
