@@ -5,6 +5,7 @@
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
 #include "ui/outlineShape.h"
+#include "ui/spokenNotice.h"
 #include "ui/pictureBox.h"
 #include "runtime/errors.h"
 #include "ui/unitComboBox.h"
@@ -534,12 +535,49 @@ private slots:
     QCOMPARE(description(), toFit);
     QCOMPARE(QAccessible::queryAccessibleInterface(w.lblBJT[10])->text(QAccessible::Name),
              w.lblBJT[10]->text()); // the name stays the label's own text
+    // The resistor picture beside it, a Tab stop, is described by it too.
+    const auto pictureDescription = [&] {
+      return QAccessible::queryAccessibleInterface(w.picResistenza)->text(QAccessible::Description);
+    };
+    QCOMPARE(pictureDescription(), toFit);
 
     w.txtBJT[3]->clear();
     QTest::mouseClick(w.cmdCalcola, Qt::LeftButton); // asks for the gain: no resistor
     QCOMPARE(shown.size(), std::size_t(1));
     QCOMPARE(w.lblBJT[10]->toolTip(), QString());
     QCOMPARE(description(), QString());
+    QCOMPARE(pictureDescription(), QString());
+  }
+
+  // Before Qt 6.8 the window says the results through a notification of no
+  // size, which screen readers speak as it shows; Qt 6.8 announces them
+  // itself. Either way nothing shows on the screen and the focus stays.
+  void resultsAreSaidWithoutMovingTheFocus() {
+    frmBJT w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.txtBJT[0]->setText(QStringLiteral("12"));
+    w.txtBJT[1]->setText(QStringLiteral("1000"));
+    w.txtBJT[3]->setText(QStringLiteral("100"));
+    w.txtBJT[1]->setFocus();
+    QTest::keyClick(w.txtBJT[1], Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w.txtBJT[1]);
+    const QList<SpokenNotice *> notices = w.findChildren<SpokenNotice *>();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QVERIFY(notices.isEmpty());
+#else
+    QCOMPARE(notices.size(), 1);
+    SpokenNotice *notice = notices.first();
+    QAccessibleInterface *said = QAccessible::queryAccessibleInterface(notice);
+    QCOMPARE(said->role(), QAccessible::Notification);
+    QVERIFY(said->text(QAccessible::Name)
+                .startsWith(u"corrente di base: 360 \u00B5A. resistenza di base: 11.944 Ohm"_qs));
+    QVERIFY(said->text(QAccessible::Name).endsWith(QStringLiteral("Potenza su Rb: 1,5 mW.")));
+    QVERIFY(!said->state().invisible);
+    QVERIFY(!said->state().focusable);
+    QVERIFY(said->rect().isEmpty());
+    QCOMPARE(notice->focusPolicy(), Qt::NoFocus);
+#endif
   }
 
   void tabVisitsTheControlsInOrder() {

@@ -12,10 +12,12 @@
 #include "ui/guard.h"
 #include "ui/inputBox.h"
 #include "ui/pictureBox.h"
+#include "ui/spokenNotice.h"
 #include "ui/twips.h"
 #include "ui/unitComboBox.h"
 #include "version.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -49,6 +51,9 @@ frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
   setFont(fontFor(ContainerFont));
   buildControls();
   connectEvents();
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  m_notice = new SpokenNotice(this);
+#endif
   txtBJT[box::CollectorVoltage]->setFocus();
   Form_Load();
 }
@@ -207,8 +212,13 @@ void frmBJT::setCaption(int16_t index, const QString &text) {
   element(lblBJT, index)->setCaption(text);
 }
 
+// The base resistor's tooltip, what to fit, is also the description of the
+// resistor picture, a Tab stop beside it: a keyboard user hears it there,
+// as the picture is reached and with the screen reader's Where Am I.
 void frmBJT::setToolTip(int16_t index, const QString &text) {
   element(lblBJT, index)->setToolTip(text);
+  if (index == label::BaseResistor)
+    picResistenza->setAccessibleDescription(text);
 }
 
 int16_t frmBJT::selectedUnit() const { return cboScala->listIndex(); }
@@ -232,4 +242,13 @@ void frmBJT::showMessage(const QString &prompt, MsgBoxStyle style, const QString
       style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
   QMessageBox box(icon, title, prompt, QMessageBox::Ok, this);
   box.exec();
+}
+
+void frmBJT::announce(const QString &text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QAccessibleAnnouncementEvent announcement(this, text);
+  QAccessible::updateAccessibility(&announcement);
+#else
+  m_notice->say(text);
+#endif
 }

@@ -15,6 +15,7 @@ class CaptionLabel;
 class InputBox;
 class OutlineShape;
 class PictureBox;
+class SpokenNotice;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
@@ -81,6 +82,7 @@ public:
   bool multiplierChosen(int16_t index) const override;
   QString multiplierCaption(int16_t index) const override;
   void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) override;
+  void announce(const QString &text) override;
 
 private:
   void buildControls();
@@ -89,4 +91,6 @@ private:
   QVersionNumber m_version;
   Calculator m_calculator{*this};
   MessageHandler m_messageHandler;
+  // Says announcements where Qt has no announcement event of its own.
+  SpokenNotice *m_notice = nullptr;
 };
