@@ -294,9 +294,15 @@ private slots:
     QFETCH(QString, chosen);
     QFETCH(QString, focus);
     QFETCH(int, asked);
+    QString focusAtPrompt; // where the focus is while the handler runs
     const auto choose = [&](bool byKey) {
       w = showWindowRecordingPrompts(prompts);
       QVERIFY(QTest::qWaitForWindowActive(w.get()));
+      focusAtPrompt.clear();
+      w->setMessageHandler([&](const QString &prompt, MsgBoxStyle, const QString &) {
+        prompts << prompt;
+        focusAtPrompt = QApplication::focusWidget()->objectName();
+      });
       if (complete) {
         box(2)->setText(QStringLiteral("12"));
         box(3)->setText(QStringLiteral("100"));
@@ -314,10 +320,12 @@ private slots:
       QCOMPARE(prompts.size(), asked);
     };
     choose(false);
+    const QString focusAtPromptAfterClick = focusAtPrompt;
     const QString clickedPanel = w->caption(12);
     const bool pnpInFrontAfterClick =
         w->Frame1->children().indexOf(w->picPNP) > w->Frame1->children().indexOf(w->picNPN);
     choose(true);
+    QCOMPARE(focusAtPrompt, focusAtPromptAfterClick);
     QCOMPARE(w->caption(12), clickedPanel);
     QCOMPARE(w->Frame1->children().indexOf(w->picPNP) > w->Frame1->children().indexOf(w->picNPN),
              pnpInFrontAfterClick);

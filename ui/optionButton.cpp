@@ -17,20 +17,25 @@ void OptionButton::keyPressEvent(QKeyEvent *event) {
   }
 
   // A click focuses the option first and then runs the handler, which may
-  // move the focus on. Here the handler runs while this option still has the
-  // focus: where the handler moved it is where it must end.
-  QPointer<QWidget> focusBefore = QApplication::focusWidget();
+  // move the focus on; so does this, and after Qt has focused the option
+  // once more, the focus goes back where the handler left it. A screen
+  // reader then hears the option before what the handler has it say.
+  QList<QMetaObject::Connection> connections;
+  for (QAbstractButton *option : options->buttons())
+    connections << connect(option, &QAbstractButton::toggled, this, [option](bool chosen) {
+      if (chosen)
+        option->setFocus(Qt::TabFocusReason);
+    });
   QPointer<QWidget> focusAfterHandler;
-  bool chosen = false;
-  const auto connection =
-      connect(options, &QButtonGroup::buttonClicked, this, [&](QAbstractButton *) {
-        chosen = true;
-        focusAfterHandler = QApplication::focusWidget();
-      });
+  bool clicked = false;
+  connections << connect(options, &QButtonGroup::buttonClicked, this, [&](QAbstractButton *) {
+    clicked = true;
+    focusAfterHandler = QApplication::focusWidget();
+  });
   QRadioButton::keyPressEvent(event);
-  disconnect(connection);
+  for (const auto &connection : connections)
+    disconnect(connection);
 
-  if (chosen && focusAfterHandler && focusAfterHandler != focusBefore &&
-      focusAfterHandler != QApplication::focusWidget())
+  if (clicked && focusAfterHandler && focusAfterHandler != QApplication::focusWidget())
     focusAfterHandler->setFocus(Qt::OtherFocusReason);
 }
