@@ -1,6 +1,7 @@
 #include "app/appSetup.h"
 
 #include "ui/frmBJT.h"
+#include "ui/lightPalette.h"
 #include "version.h"
 
 #include <QApplication>
@@ -35,4 +36,5 @@ void setUpApplication() {
   // Drawn at build time at each size a window manager asks for, the 32 px
   // one from its own bitmap; see ui/bitmapSet.h.
   QApplication::setWindowIcon(frmBJT::programIcon());
+  keepLightPalette();
 }
