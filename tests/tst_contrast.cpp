@@ -125,7 +125,7 @@ class ContrastTest : public QObject {
 
   static void calculate(frmBJT &w) {
     w.setMessageHandler([](const QString &prompt, MsgBoxStyle, const QString &) {
-      QFAIL(qPrintable(u"unexpected prompt: "_qs + prompt));
+      QFAIL(qPrintable(QStringLiteral("unexpected prompt: ") + prompt));
     });
     w.txtBJT[0]->setText(QStringLiteral("12"));
     w.txtBJT[1]->setText(QStringLiteral("1000"));
@@ -165,7 +165,7 @@ private slots:
                                        light.color(g, r).name(QColor::HexArgb))));
         }
     } else {
-      QVERIFY2(m_desktopWasDark, qPrintable(m_desktop + u" did not give a dark palette"_qs));
+      QVERIFY2(m_desktopWasDark, qPrintable(m_desktop + QStringLiteral(" did not give a dark palette")));
       QVERIFY(!isDark(QApplication::palette()));
     }
   }
@@ -175,7 +175,7 @@ private slots:
     calculate(shown);
     QStringList notDrawn;
     const QHash<QString, double> measured = contrasts(shown, &notDrawn);
-    QVERIFY2(notDrawn.isEmpty(), qPrintable(u"text colour not found: "_qs + notDrawn.join(u", ")));
+    QVERIFY2(notDrawn.isEmpty(), qPrintable(QStringLiteral("text colour not found: ") + notDrawn.join(u", ")));
 
     frmBJT lightDefault;
     lightDefault.setPalette(lightPalette());
