@@ -5,7 +5,7 @@
 #   inGnome.sh PROGRAM [ARG...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${IN_PRIVATE_BUS:-}" ]; then
+if [ -z "${IN_PRIVATE_BUS:-}" ]; then
   IN_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
 fifo=$(mktemp -u)
