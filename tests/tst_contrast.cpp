@@ -236,6 +236,19 @@ private slots:
              qPrintable(QString::number(contrast(menuText, menuGround))));
     menu->close();
   }
+
+  // The application's palette turning dark while the program runs, as when
+  // the desktop switches to dark, turns light again at once.
+  void aPaletteTurningDarkLaterTurnsLightAgain() {
+    QPalette dark = lightPalette();
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+      dark.setColor(role, QColor(32, 35, 38));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+      dark.setColor(role, QColor(252, 252, 252));
+    QApplication::setPalette(dark);
+    QVERIFY(!isDark(QApplication::palette()));
+    QCOMPARE(QApplication::palette().color(QPalette::Window), lightPalette().color(QPalette::Window));
+  }
 };
 
 QTEST_MAIN(ContrastTest)

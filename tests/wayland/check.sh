@@ -42,22 +42,30 @@ app=$!
 sleep 4
 kill -0 $app 2>/dev/null || fail "the program ended: $(grep -v '^\[' "$work/protocol.log" | tail -n 5)"
 log=$work/protocol.log
+# Objects are named interface@id, or interface#id by newer libwayland.
+o='[@#]'
 
 # The surface of the top-level window and the window itself.
-xdg_surface=$(sed -n 's/.*get_xdg_surface(new id xdg_surface@\([0-9]*\), wl_surface@\([0-9]*\)).*/\1 \2/p' "$log")
+xdg_surface=$(sed -n "s/.*get_xdg_surface(new id xdg_surface$o\([0-9]*\), wl_surface$o\([0-9]*\)).*/\1 \2/p" "$log")
 [ "$(printf '%s\n' "$xdg_surface" | grep -c .)" -eq 1 ] || fail "expected one window surface, got: $xdg_surface"
 read -r xdg surface <<<"$xdg_surface"
-toplevel=$(sed -n "s/.*xdg_surface@$xdg\.get_toplevel(new id xdg_toplevel@\([0-9]*\)).*/\1/p" "$log")
+toplevel=$(sed -n "s/.*xdg_surface$o$xdg\.get_toplevel(new id xdg_toplevel$o\([0-9]*\)).*/\1/p" "$log")
 [ -n "$toplevel" ] || fail "the window surface is no top-level window"
 
-grep -qF "xdg_toplevel@$toplevel.set_app_id(\"$app_id\")" "$log" ||
-  fail "app id: $(grep -o "xdg_toplevel@$toplevel.set_app_id(.*)" "$log" || echo none)"
-min=$(grep -o "xdg_toplevel@$toplevel.set_min_size([0-9, ]*)" "$log" | tail -n 1 | grep -o '([0-9, ]*)')
-max=$(grep -o "xdg_toplevel@$toplevel.set_max_size([0-9, ]*)" "$log" | tail -n 1 | grep -o '([0-9, ]*)')
-[ "$min" = "($width, $height)" ] && [ "$max" = "$min" ] || fail "least size $min, greatest size $max"
-grep -q "xdg_surface@$xdg.configure(" "$log" || fail "the compositor never configured the window"
-grep -q "wl_surface@$surface.attach(wl_buffer@" "$log" || fail "no buffer attached to the window"
-sed -n "/wl_surface@$surface.attach(wl_buffer@/,\$p" "$log" | grep -q "wl_surface@$surface.commit()" ||
+grep -q "xdg_toplevel$o$toplevel\.set_app_id(\"$app_id\")" "$log" ||
+  fail "app id: $(grep -o "xdg_toplevel$o$toplevel\.set_app_id(.*)" "$log" || echo none)"
+# The least and greatest sizes are equal, first the client area's and then,
+# where Qt draws the window's frame itself (Qt 6.8 on Weston), the client area
+# with that frame around it.
+sizes() { grep -o "xdg_toplevel$o$toplevel\.set_$1_size([0-9]*, [0-9]*)" "$log" | grep -o '[0-9]*, [0-9]*'; }
+[ "$(sizes min)" = "$(sizes max)" ] || fail "least sizes $(sizes min | tr '\n' ' '), greatest $(sizes max | tr '\n' ' ')"
+[ "$(sizes min | head -n 1)" = "$width, $height" ] || fail "first size $(sizes min | head -n 1), not $width, $height"
+read -r framed_width framed_height <<<"$(sizes min | tail -n 1 | tr -d ,)"
+((framed_width >= width && framed_width <= width + 16 && framed_height >= height &&
+  framed_height <= height + 48)) || fail "framed size ${framed_width}x$framed_height"
+grep -q "xdg_surface$o$xdg\.configure(" "$log" || fail "the compositor never configured the window"
+grep -q "wl_surface$o$surface\.attach(wl_buffer$o" "$log" || fail "no buffer attached to the window"
+sed -n "/wl_surface$o$surface\.attach(wl_buffer$o/,\$p" "$log" | grep -q "wl_surface$o$surface\.commit()" ||
   fail "the buffer was never committed"
-! grep -q "xdg_toplevel@$toplevel.destroy()" "$log" || fail "the window was closed"
+! grep -q "xdg_toplevel$o$toplevel\.destroy()" "$log" || fail "the window was closed"
 echo "app id $app_id, fixed size ${width}x$height, a buffer committed, still running after 4 s"
