@@ -7,6 +7,7 @@
 //   bench_calculation [QtTest options, e.g. -median 9]
 #include "app/appSetup.h"
 #include "tests/fakePanel.h"
+#include "tests/windowInspector.h"
 #include "ui/frmBJT.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ class CalculationBench : public QObject {
 
   struct Window {
     frmBJT w;
+    WindowInspector c{w};
     QStringList shown;
     Window() {
       w.setMessageHandler(
@@ -49,8 +51,8 @@ class CalculationBench : public QObject {
       w.show();
       const QStringList typed{"12", "1000", "", "100", "5"};
       for (int16_t i = 0; i < 5; ++i)
-        w.setBoxText(i, typed[i]);
-      w.optSatura[0]->setChecked(true); // x 1; choosing it calculates once
+        c.panel.setBoxText(i, typed[i]);
+      c.optSatura[0]->setChecked(true); // x 1; choosing it calculates once
     }
   };
 
@@ -75,9 +77,9 @@ private slots:
     Window f;
     QVERIFY(QTest::qWaitForWindowExposed(&f.w));
     f.w.cmdCalcola_Click();
-    QVERIFY(check(f.w, f.shown));
+    QVERIFY(check(f.c.panel, f.shown));
     QBENCHMARK { f.w.cmdCalcola_Click(); }
-    QVERIFY(check(f.w, f.shown));
+    QVERIFY(check(f.c.panel, f.shown));
   }
 
   // The same, followed by the repaint of what changed, as a user would see it.
@@ -86,12 +88,12 @@ private slots:
     QVERIFY(QTest::qWaitForWindowExposed(&f.w));
     f.w.cmdCalcola_Click();
     QCoreApplication::processEvents();
-    QVERIFY(check(f.w, f.shown));
+    QVERIFY(check(f.c.panel, f.shown));
     QBENCHMARK {
       f.w.cmdCalcola_Click();
       QCoreApplication::processEvents();
     }
-    QVERIFY(check(f.w, f.shown));
+    QVERIFY(check(f.c.panel, f.shown));
   }
 
   // The calculation alone, on an in-memory panel.

@@ -1,4 +1,5 @@
 #include "app/appSetup.h"
+#include "windowInspector.h"
 #include "ui/frmBJT.h"
 #include "ui/captionLabel.h"
 #include "ui/inputBox.h"
@@ -21,7 +22,8 @@ private slots:
 
   void qtsOwnTextsAreItalian() {
     frmBJT w;
-    std::unique_ptr<QMenu> menu(w.txtBJT[1]->createStandardContextMenu());
+    WindowInspector c(w);
+    std::unique_ptr<QMenu> menu(c.txtBJT[1]->createStandardContextMenu());
     QStringList items;
     for (const QAction *action : menu->actions())
       items << action->text().section(u'\t', 0, 0); // without the shortcut
@@ -33,10 +35,11 @@ private slots:
   // A result's own context menu, in Italian, copies what was selected.
   void aResultIsCopiedFromItsContextMenu() {
     frmBJT w;
+    WindowInspector c(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QLabel *result = w.lblBJT[10];
-    w.setCaption(10, QStringLiteral("resistenza di base: 41.748 Ohm"));
+    QLabel *result = c.lblBJT[10];
+    c.panel.setCaption(10, QStringLiteral("resistenza di base: 41.748 Ohm"));
     QTest::mouseClick(result, Qt::LeftButton, {}, QPoint(1, 1)); // ready for selection
     result->setSelection(20, 6);
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), result->mapToGlobal(QPoint(5, 5)));
@@ -55,7 +58,7 @@ private slots:
     // Ctrl+C copies too, once a click has given the label the focus.
     result->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(), w.caption(10));
+    QCOMPARE(QApplication::clipboard()->text(), c.panel.caption(10));
   }
 };
 

@@ -1,5 +1,6 @@
 #include "shownWindow.h"
 #include "ui/frmBJT.h"
+#include "windowInspector.h"
 #include "ui/inputBox.h"
 #include "ui/unitComboBox.h"
 
@@ -8,15 +9,18 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 class KeyboardTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<frmBJT> w;
+  std::optional<WindowInspector> c;
   QStringList prompts;
 
-  InputBox *box(int i) { return w->txtBJT[std::size_t(i)]; }
+  InputBox *box(int i) { return c->txtBJT[std::size_t(i)]; }
   void type(int i, const QString &keys) {
     box(i)->setFocus();
     QTest::keyClicks(box(i), keys);
@@ -25,9 +29,13 @@ class KeyboardTest : public QObject {
 private slots:
   void init() {
     w = showWindowRecordingPrompts(prompts);
+    c.emplace(*w);
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
   }
-  void cleanup() { w.reset(); }
+  void cleanup() {
+    c.reset();
+    w.reset();
+  }
 
   void onlyDigitsAndTheCommaGetIn_data() {
     QTest::addColumn<int>("index");
@@ -94,7 +102,7 @@ private slots:
   }
 
   void aBoxShortenedByTheProgramTakesTypingAgain() {
-    w->setBoxText(0, QStringLiteral("100")); // whole, beyond the two typed characters
+    c->panel.setBoxText(0, QStringLiteral("100")); // whole, beyond the two typed characters
     box(0)->setFocus();
     box(0)->end(false);
     QTest::keyClick(box(0), Qt::Key_5);
@@ -118,11 +126,11 @@ private slots:
     const QString before = box(index)->text();
     box(index)->setFocus();
     QTest::keyClick(box(index), Qt::Key_Return);
-    QCOMPARE(w->caption(9), u"corrente di base: 360 \u00B5A"_s);
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 360 \u00B5A"_s);
     QCOMPARE(box(index)->text(), before); // Enter never reaches the text
     QCOMPARE(box(1)->text(), QString());  // only the current box fills in a resistance
     QTest::keyClick(box(index), Qt::Key_Enter); // the keypad's Enter too
-    QCOMPARE(w->caption(9), u"corrente di base: 360 \u00B5A"_s);
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 360 \u00B5A"_s);
   }
 
   void enterInTheCurrentBoxFillsInTheResistance() {
@@ -133,8 +141,8 @@ private slots:
     QTest::keyClick(box(2), Qt::Key_Return);
     QCOMPARE(box(1)->text(), QStringLiteral("600"));
     QCOMPARE(box(2)->text(), QStringLiteral("20")); // the calculation read 12 V / 600 ohm
-    QCOMPARE(w->caption(9), u"corrente di base: 600 \u00B5A"_s);
-    QCOMPARE(w->calculation().nScala, int16_t(2));
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 600 \u00B5A"_s);
+    QCOMPARE(c->calculation.nScala, int16_t(2));
     // Again after that run, which left the base current's unit behind.
     QTest::keyClick(box(2), Qt::Key_Return);
     QCOMPARE(box(1)->text(), QStringLiteral("600"));
@@ -153,7 +161,7 @@ private slots:
   void aFailedFillInLeavesTheResistanceAndStillCalculates() {
     QFETCH(QString, current);
     QFETCH(int, unit);
-    w->selectUnit(int16_t(unit));
+    c->panel.selectUnit(int16_t(unit));
     box(0)->setText(QStringLiteral("12"));
     box(1)->setText(QStringLiteral("33"));
     box(2)->setText(current);
@@ -162,8 +170,8 @@ private slots:
     QCOMPARE(box(1)->text(), QStringLiteral("33"));
     // The calculation ran: it took 12 V / 33 ohm as the collector current.
     QCOMPARE(box(2)->text(), QStringLiteral("363,6"));
-    QCOMPARE(w->cboScala->currentText(), QStringLiteral("mA"));
-    QCOMPARE(w->caption(9), QStringLiteral("corrente di base: 6,82 mA"));
+    QCOMPARE(c->cboScala->currentText(), QStringLiteral("mA"));
+    QCOMPARE(c->panel.caption(9), QStringLiteral("corrente di base: 6,82 mA"));
     QVERIFY(prompts.isEmpty());
   }
 
@@ -244,7 +252,7 @@ private slots:
     committed.setCommitString(QStringLiteral("0\r"));
     QApplication::sendEvent(box(2), &committed);
     QCOMPARE(box(1)->text(), QStringLiteral("600")); // as Enter in the current box
-    QCOMPARE(w->caption(9), u"corrente di base: 600 \u00B5A"_s);
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 600 \u00B5A"_s);
     QVERIFY(prompts.isEmpty());
 
     box(1)->setFocus();
@@ -258,11 +266,11 @@ private slots:
   void multiplierOptionsAnswerTheArrowKeys() {
     box(2)->setText(QStringLiteral("12"));
     box(3)->setText(QStringLiteral("100"));
-    w->optSatura[1]->setFocus();
-    QTest::keyClick(w->optSatura[1], Qt::Key_Down);
-    QVERIFY(w->optSatura[2]->isChecked());
-    QCOMPARE(w->caption(9), u"corrente di base: 600 \u00B5A"_s);
-    QVERIFY(w->caption(12).contains(QStringLiteral("x 5")));
+    c->optSatura[1]->setFocus();
+    QTest::keyClick(c->optSatura[1], Qt::Key_Down);
+    QVERIFY(c->optSatura[2]->isChecked());
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 600 \u00B5A"_s);
+    QVERIFY(c->panel.caption(12).contains(QStringLiteral("x 5")));
   }
 };
 

@@ -2,10 +2,13 @@
 
 #include "shownWindow.h"
 #include "ui/frmBJT.h"
+#include "windowInspector.h"
 #include "ui/inputBox.h"
 
 #include <QRadioButton>
 #include <QTest>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -17,10 +20,11 @@ class LocalesTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<frmBJT> w;
+  std::optional<WindowInspector> c;
   QStringList prompts;
 
   void type(int box, const QString &keys) {
-    InputBox *b = w->txtBJT[std::size_t(box)];
+    InputBox *b = c->txtBJT[std::size_t(box)];
     b->setFocus();
     b->selectAll();
     QTest::keyClicks(b, keys);
@@ -31,9 +35,13 @@ private slots:
   void init() {
     SWITCH_TO_DESKTOP_LOCALE();
     w = showWindowRecordingPrompts(prompts);
+    c.emplace(*w);
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
   }
-  void cleanup() { w.reset(); }
+  void cleanup() {
+    c.reset();
+    w.reset();
+  }
 
   void typedDecimalsGiveTheSameResults_data() {
     QTest::addColumn<QStringList>("typed"); // the keys for boxes 0 to 4
@@ -65,11 +73,11 @@ private slots:
     for (int box = 0; box < 5; ++box)
       type(box, typed[box]);
     if (multiplier >= 0)
-      QTest::mouseClick(w->optSatura[std::size_t(multiplier)], Qt::LeftButton);
+      QTest::mouseClick(c->optSatura[std::size_t(multiplier)], Qt::LeftButton);
     if (enterIn >= 0)
-      QTest::keyClick(w->txtBJT[std::size_t(enterIn)], Qt::Key_Return);
-    const QStringList actual{w->boxText(1), w->boxText(2), w->caption(9),
-                             w->caption(10), w->caption(11), w->caption(13)};
+      QTest::keyClick(c->txtBJT[std::size_t(enterIn)], Qt::Key_Return);
+    const QStringList actual{c->panel.boxText(1), c->panel.boxText(2), c->panel.caption(9),
+                             c->panel.caption(10), c->panel.caption(11), c->panel.caption(13)};
     QCOMPARE(actual, shown);
     QVERIFY(prompts.isEmpty());
   }

@@ -2,6 +2,7 @@
 #include "ui/captionLabel.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
+#include "windowInspector.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
 #include "ui/pictureBox.h"
@@ -35,21 +36,23 @@ class WindowTest : public QObject {
     MsgBoxStyle style;
   };
 
-  static QStringList captions(frmBJT &w, std::initializer_list<int> indexes) {
+  static QStringList captions(const WindowInspector &c, std::initializer_list<int> indexes) {
     QStringList list;
     for (int i : indexes)
-      list << w.caption(int16_t(i));
+      list << c.panel.caption(int16_t(i));
     return list;
   }
 
 private slots:
   void twipsBecomePixels() {
     frmBJT w; // 7460, 1740, 1035, 1035 twips: 15 to the pixel, rounded to the nearest
-    QCOMPARE(w.Image2->geometry(), QRect(497, 116, 69, 69));
+    WindowInspector c(w);
+    QCOMPARE(c.Image2->geometry(), QRect(497, 116, 69, 69));
   }
 
   void everyControlIsARealWidgetInsideItsContainer() {
     frmBJT w;
+    WindowInspector c(w);
     const auto className = [](const ControlSpec &row) -> const char * {
       switch (row.kind) {
       case Kind::Frame: return row.border == Border::None ? "QFrame" : "QGroupBox";
@@ -82,7 +85,7 @@ private slots:
         QVERIFY2(!title.intersects(control->geometry()), qPrintable(name + " covers a title"));
       }
     }
-    QVERIFY(w.rect().contains(w.Frame1->geometry()));
+    QVERIFY(w.rect().contains(c.Frame1->geometry()));
   }
 
   // Controls side by side never overlap, except the two circuit pictures,
@@ -90,6 +93,7 @@ private slots:
   // twips apart and 375 high); an outline surrounds whole controls, never cuts one.
   void noControlCoversAnother() {
     frmBJT w;
+    WindowInspector c(w);
     for (QWidget *container : w.findChildren<QWidget *>()) {
       QList<QWidget *> controls;
       for (QObject *child : container->children())
@@ -128,45 +132,48 @@ private slots:
 
   void windowHasFixedClientSizeAndContactLine() {
     frmBJT w;
+    WindowInspector c(w);
     QCOMPARE(w.size(), QSize(617, 474));
     QCOMPARE(w.minimumSize(), w.maximumSize());
-    QVERIFY(!w.Label2->text().isEmpty());
-    QVERIFY(w.Label2->geometry().right() < w.cmdCalcola->x()); // sized to its text, no overlap
-    QVERIFY(w.Label2->font().underline());
+    QVERIFY(!c.Label2->text().isEmpty());
+    QVERIFY(c.Label2->geometry().right() < c.cmdCalcola->x()); // sized to its text, no overlap
+    QVERIFY(c.Label2->font().underline());
   }
 
   void startsAsItWillBeUsed() {
     frmBJT w;
+    WindowInspector c(w);
     QCOMPARE(w.windowTitle(), QStringLiteral("BJT Base Resistor Calculator 0.2"));
     QStringList entries;
-    for (int i = 0; i < w.cboScala->count(); ++i)
-      entries << w.cboScala->itemText(i);
+    for (int i = 0; i < c.cboScala->count(); ++i)
+      entries << c.cboScala->itemText(i);
     QCOMPARE(entries, (QStringList{"A", "mA", u"\u00B5A"_s, "nA"}));
-    QCOMPARE(w.cboScala->currentText(), QStringLiteral("mA"));
-    QCOMPARE(w.selectedUnit(), int16_t(1));
-    QCOMPARE(w.calculation().nScala, int16_t(1));
+    QCOMPARE(c.cboScala->currentText(), QStringLiteral("mA"));
+    QCOMPARE(c.panel.selectedUnit(), int16_t(1));
+    QCOMPARE(c.calculation.nScala, int16_t(1));
     for (int i = 0; i < 5; ++i)
-      QCOMPARE(w.boxText(int16_t(i)), (QStringList{"", "", "", "160", "5"}[i]));
-    QVERIFY(w.optBjt[0]->isChecked() && !w.optBjt[1]->isChecked());
-    QVERIFY(!w.optSatura[0]->isChecked() && w.optSatura[1]->isChecked() && !w.optSatura[2]->isChecked());
-    const QObjectList stack = w.Frame1->children();
-    QVERIFY(stack.indexOf(w.picNPN) > stack.indexOf(w.picPNP)); // NPN in front
-    QCOMPARE(captions(w, {9, 10, 11, 13}),
+      QCOMPARE(c.panel.boxText(int16_t(i)), (QStringList{"", "", "", "160", "5"}[i]));
+    QVERIFY(c.optBjt[0]->isChecked() && !c.optBjt[1]->isChecked());
+    QVERIFY(!c.optSatura[0]->isChecked() && c.optSatura[1]->isChecked() && !c.optSatura[2]->isChecked());
+    const QObjectList stack = c.Frame1->children();
+    QVERIFY(stack.indexOf(c.picNPN) > stack.indexOf(c.picPNP)); // NPN in front
+    QCOMPARE(captions(c, {9, 10, 11, 13}),
              (QStringList{"corrente di base:", "resistenza di base: ", "", "Watt:"}));
-    QCOMPARE(w.caption(12), QStringLiteral("Ic= Vc / Rc\r\nIb= (Ic / Hfe) x 3\r\nRb= (5V-0,7V) / Ib"));
-    QCOMPARE(w.lblBJT[12]->text(), QStringLiteral("Ic= Vc / Rc\nIb= (Ic / Hfe) x 3\nRb= (5V-0,7V) / Ib"));
-    QVERIFY(w.lblBJT[7]->isHidden());
-    QCOMPARE(w.optSatura[1]->toolTip(), QStringLiteral("Moltiplicatore di valore di Ib x 3"));
-    QCOMPARE(w.lblBJT[11]->toolTip(), QStringLiteral("Resistenza di base"));
+    QCOMPARE(c.panel.caption(12), QStringLiteral("Ic= Vc / Rc\r\nIb= (Ic / Hfe) x 3\r\nRb= (5V-0,7V) / Ib"));
+    QCOMPARE(c.lblBJT[12]->text(), QStringLiteral("Ic= Vc / Rc\nIb= (Ic / Hfe) x 3\nRb= (5V-0,7V) / Ib"));
+    QVERIFY(c.lblBJT[7]->isHidden());
+    QCOMPARE(c.optSatura[1]->toolTip(), QStringLiteral("Moltiplicatore di valore di Ib x 3"));
+    QCOMPARE(c.lblBJT[11]->toolTip(), QStringLiteral("Resistenza di base"));
 
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QCOMPARE(QApplication::focusWidget(), w.txtBJT[0]);
-    QVERIFY(!w.lblBJT[7]->isVisible());
+    QCOMPARE(QApplication::focusWidget(), c.txtBJT[0]);
+    QVERIFY(!c.lblBJT[7]->isVisible());
   }
 
   void placedCentredAndAThirdDown() {
     frmBJT w;
+    WindowInspector c(w);
     const QRect screen = w.screen()->geometry();
     QCOMPARE(w.x(), screen.x() + qRound((screen.width() - 617) / 2.0));
     QCOMPARE(w.y(), screen.y() + qRound((screen.height() - 474) / 3.0));
@@ -174,14 +181,16 @@ private slots:
 
   void captionShowsMinorAndRevision() {
     frmBJT w(QVersionNumber({1, 2, 0, 3}));
+    WindowInspector c(w);
     QCOMPARE(w.windowTitle(), QStringLiteral("BJT Base Resistor Calculator 2.3"));
   }
 
   void textsFitTheirControls() {
     frmBJT w;
+    WindowInspector c(w);
     // Each caption wraps only where the rectangle was made for it and is not cut.
     for (CaptionLabel *label : w.findChildren<CaptionLabel *>()) {
-      if (label->text().isEmpty() || label == w.Label2)
+      if (label->text().isEmpty() || label == c.Label2)
         continue;
       const QFontMetrics metrics(label->font());
       const QRect needed = metrics.boundingRect(QRect(0, 0, label->contentsRect().width(), 1000),
@@ -194,16 +203,17 @@ private slots:
         QVERIFY2(metrics.horizontalAdvance(word) <= label->contentsRect().width(),
                  qPrintable(label->objectName() + ": " + word));
     }
-    const QFontMetrics title(w.Label1->font());
-    QVERIFY(title.horizontalAdvance(w.Label1->text()) <= w.Label1->width());
+    const QFontMetrics title(c.Label1->font());
+    QVERIFY(title.horizontalAdvance(c.Label1->text()) <= c.Label1->width());
     for (QRadioButton *option : w.findChildren<QRadioButton *>())
       QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->objectName()));
-    QVERIFY(w.cmdCalcola->sizeHint().width() <= w.cmdCalcola->width());
+    QVERIFY(c.cmdCalcola->sizeHint().width() <= c.cmdCalcola->width());
   }
 
   // No control stacked above a caption hides any of its text.
   void everyCaptionIsFullyVisible() {
     frmBJT w;
+    WindowInspector c(w);
     for (CaptionLabel *label : w.findChildren<CaptionLabel *>()) {
       if (label->text().isEmpty() || label->isHidden())
         continue;
@@ -223,53 +233,57 @@ private slots:
 
   void fontsAreTheNearestFaces() {
     frmBJT w;
-    QCOMPARE(QFontInfo(w.Label1->font()).family(), QStringLiteral("Liberation Sans"));
-    QCOMPARE(w.Label1->font().pixelSize(), 16);
-    QVERIFY(w.Label1->font().bold());
-    QCOMPARE(w.lblBJT[0]->font().pixelSize(), 13);
-    QCOMPARE(w.optBjt[0]->font().pixelSize(), 11);
-    QCOMPARE(w.lblBJT[12]->font().pixelSize(), 19);
-    QVERIFY(!w.lblBJT[12]->font().bold());
-    QCOMPARE(QFontInfo(w.lblBJT[11]->font()).family(), QStringLiteral("Quicksand"));
-    QCOMPARE(w.lblBJT[11]->font().pixelSize(), 27);
-    QCOMPARE(w.lblBJT[9]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(w.lblBJT[11]->palette().color(QPalette::Window), QColor(255, 255, 192));
+    WindowInspector c(w);
+    QCOMPARE(QFontInfo(c.Label1->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(c.Label1->font().pixelSize(), 16);
+    QVERIFY(c.Label1->font().bold());
+    QCOMPARE(c.lblBJT[0]->font().pixelSize(), 13);
+    QCOMPARE(c.optBjt[0]->font().pixelSize(), 11);
+    QCOMPARE(c.lblBJT[12]->font().pixelSize(), 19);
+    QVERIFY(!c.lblBJT[12]->font().bold());
+    QCOMPARE(QFontInfo(c.lblBJT[11]->font()).family(), QStringLiteral("Quicksand"));
+    QCOMPARE(c.lblBJT[11]->font().pixelSize(), 27);
+    QCOMPARE(c.lblBJT[9]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(c.lblBJT[11]->palette().color(QPalette::Window), QColor(255, 255, 192));
   }
 
   void captionsReadBackWithTheirLineBreaks() {
     frmBJT w;
+    WindowInspector c(w);
     const QString twoLines = QStringLiteral("resistenza di base: 35.833 Ohm\r\n(35,83K)");
-    w.setCaption(10, twoLines);
-    QCOMPARE(w.caption(10), twoLines);
-    QCOMPARE(w.lblBJT[10]->text(), QStringLiteral("resistenza di base: 35.833 Ohm\n(35,83K)"));
-    QCOMPARE(w.lblBJT[10]->height(), 18); // a label never grows
+    c.panel.setCaption(10, twoLines);
+    QCOMPARE(c.panel.caption(10), twoLines);
+    QCOMPARE(c.lblBJT[10]->text(), QStringLiteral("resistenza di base: 35.833 Ohm\n(35,83K)"));
+    QCOMPARE(c.lblBJT[10]->height(), 18); // a label never grows
   }
 
   void programTextIsKeptWhole() {
     frmBJT w;
-    w.setBoxText(0, QStringLiteral("100"));
-    QCOMPARE(w.boxText(0), QStringLiteral("100"));
-    QCOMPARE(w.txtBJT[0]->maximumLength(), 2);
+    WindowInspector c(w);
+    c.panel.setBoxText(0, QStringLiteral("100"));
+    QCOMPARE(c.panel.boxText(0), QStringLiteral("100"));
+    QCOMPARE(c.txtBJT[0]->maximumLength(), 2);
   }
 
   void selectorFollowsItsTextAndRefusesMissingEntries() {
     frmBJT w;
-    w.cboScala->setEditText(u"\u00B5A"_s);
-    QCOMPARE(w.selectedUnit(), int16_t(2));
-    QCOMPARE(w.calculation().nScala, int16_t(2));
-    w.cboScala->setEditText(QStringLiteral("ma"));
-    QCOMPARE(w.calculation().nScala, int16_t(-1));
-    w.selectUnit(3);
-    QCOMPARE(w.cboScala->currentText(), QStringLiteral("nA"));
-    QCOMPARE(w.calculation().nScala, int16_t(3));
+    WindowInspector c(w);
+    c.cboScala->setEditText(u"\u00B5A"_s);
+    QCOMPARE(c.panel.selectedUnit(), int16_t(2));
+    QCOMPARE(c.calculation.nScala, int16_t(2));
+    c.cboScala->setEditText(QStringLiteral("ma"));
+    QCOMPARE(c.calculation.nScala, int16_t(-1));
+    c.panel.selectUnit(3);
+    QCOMPARE(c.cboScala->currentText(), QStringLiteral("nA"));
+    QCOMPARE(c.calculation.nScala, int16_t(3));
     for (int16_t missing : {int16_t(4), int16_t(5)}) {
-      QVERIFY_THROWS_EXCEPTION(RuntimeError, w.selectUnit(missing));
-      QCOMPARE(w.selectedUnit(), int16_t(3));
-      QCOMPARE(w.calculation().nScala, int16_t(3));
+      QVERIFY_THROWS_EXCEPTION(RuntimeError, c.panel.selectUnit(missing));
+      QCOMPARE(c.panel.selectedUnit(), int16_t(3));
+      QCOMPARE(c.calculation.nScala, int16_t(3));
     }
-    w.calculation().nScala = 0;
-    w.selectUnit(3); // selecting the selected entry reports it again
-    QCOMPARE(w.calculation().nScala, int16_t(3));
+    c.calculation.nScala = 0;
+    c.panel.selectUnit(3); // selecting the selected entry reports it again
+    QCOMPARE(c.calculation.nScala, int16_t(3));
   }
 
   void workedExampleThroughTheWindow_data() {
@@ -288,25 +302,27 @@ private slots:
     QFETCH(int, multiplier);
     QFETCH(QStringList, labels);
     frmBJT w;
+    WindowInspector c(w);
     std::vector<Shown> shown;
     w.setMessageHandler([&](const QString &p, MsgBoxStyle s, const QString &) { shown.push_back({p, s}); });
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.txtBJT[0]->setText(QStringLiteral("12"));
-    w.txtBJT[1]->setText(QStringLiteral("1000"));
-    w.txtBJT[3]->setText(QStringLiteral("100"));
-    QTest::mouseClick(w.optSatura[multiplier], Qt::LeftButton); // runs a calculation too
-    QTest::mouseClick(w.cmdCalcola, Qt::LeftButton);
+    c.txtBJT[0]->setText(QStringLiteral("12"));
+    c.txtBJT[1]->setText(QStringLiteral("1000"));
+    c.txtBJT[3]->setText(QStringLiteral("100"));
+    QTest::mouseClick(c.optSatura[multiplier], Qt::LeftButton); // runs a calculation too
+    QTest::mouseClick(c.cmdCalcola, Qt::LeftButton);
     QVERIFY(shown.empty());
-    QCOMPARE(w.boxText(2), QStringLiteral("12"));
-    QCOMPARE(w.cboScala->currentText(), QStringLiteral("mA"));
-    QCOMPARE(captions(w, {9, 10, 11, 13}), labels);
-    QCOMPARE(w.lblBJT[9]->toolTip(), QStringLiteral("MicroAmpere"));
-    QCOMPARE(w.calculation().nScala, int16_t(2));
+    QCOMPARE(c.panel.boxText(2), QStringLiteral("12"));
+    QCOMPARE(c.cboScala->currentText(), QStringLiteral("mA"));
+    QCOMPARE(captions(c, {9, 10, 11, 13}), labels);
+    QCOMPARE(c.lblBJT[9]->toolTip(), QStringLiteral("MicroAmpere"));
+    QCOMPARE(c.calculation.nScala, int16_t(2));
   }
 
   void missingInputIsAskedForInARealMessageBox() {
     frmBJT w;
+    WindowInspector c(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QString text, title;
@@ -323,64 +339,66 @@ private slots:
       }
     });
     closer.start(20);
-    QTest::mouseClick(w.cmdCalcola, Qt::LeftButton);
+    QTest::mouseClick(c.cmdCalcola, Qt::LeftButton);
     QCOMPARE(text, QStringLiteral("Inserire un valore di  'Corrente di Collettore'   "));
     QCOMPARE(title, QStringLiteral("Base Resistor Calculator"));
     QCOMPARE(icon, QMessageBox::Information);
     QCOMPARE(buttons, 1);
-    QCOMPARE(w.focusWidget(), w.txtBJT[2]);
-    QCOMPARE(captions(w, {9, 10}), (QStringList{"", ""}));
+    QCOMPARE(w.focusWidget(), c.txtBJT[2]);
+    QCOMPARE(captions(c, {9, 10}), (QStringList{"", ""}));
   }
 
   // What a screen reader calls the unit selector: on Linux Qt names a combo
   // box after its text and labels it with the label that has it as buddy;
   // its text field, which holds the focus, carries the name itself.
-  static QString selectorsName(frmBJT &w) {
-    QAccessibleInterface *selector = QAccessible::queryAccessibleInterface(w.cboScala);
+  static QString selectorsName(const WindowInspector &c) {
+    QAccessibleInterface *selector = QAccessible::queryAccessibleInterface(c.cboScala);
     const auto labels = selector->relations(QAccessible::Label);
     if (labels.size() != 1)
       return QStringLiteral("%1 labels").arg(labels.size());
     const QString name = labels.first().first->text(QAccessible::Name);
     const QString field =
-        QAccessible::queryAccessibleInterface(w.cboScala->lineEdit())->text(QAccessible::Name);
+        QAccessible::queryAccessibleInterface(c.cboScala->lineEdit())->text(QAccessible::Name);
     return field == name ? name : QStringLiteral("label %1, field %2").arg(name, field);
   }
 
   void screenReadersHearMeaningfulNames() {
     frmBJT w;
+    WindowInspector c(w);
     const auto name = [](QWidget *widget) {
       return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     };
     const QStringList boxes{"Tensione di Collettore", "Resistenza di Collettore",
                             "Corrente di Collettore", "HFE / GAIN", "Tensione di BASE"};
     for (int i = 0; i < 5; ++i)
-      QCOMPARE(name(w.txtBJT[i]), boxes[i]);
-    QCOMPARE(selectorsName(w), u"Unit\u00E0 della Corrente di Collettore"_s);
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.cboScala)->text(QAccessible::Value),
+      QCOMPARE(name(c.txtBJT[i]), boxes[i]);
+    QCOMPARE(selectorsName(c), u"Unit\u00E0 della Corrente di Collettore"_s);
+    QCOMPARE(QAccessible::queryAccessibleInterface(c.cboScala)->text(QAccessible::Value),
              QStringLiteral("mA"));
-    QCOMPARE(name(w.optSatura[2]), QStringLiteral("x 5"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.optSatura[2])->text(QAccessible::Description),
+    QCOMPARE(name(c.optSatura[2]), QStringLiteral("x 5"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(c.optSatura[2])->text(QAccessible::Description),
              QStringLiteral("Moltiplicatore di Ib x 5"));
-    QCOMPARE(name(w.cmdCalcola), QStringLiteral("calcola"));
-    w.setCaption(9, QStringLiteral("corrente di base: 120 mA"));
-    QCOMPARE(name(w.lblBJT[9]), QStringLiteral("corrente di base: 120 mA"));
-    QVERIFY(w.lblBJT[9]->accessibleName().isEmpty());
-    QCOMPARE(name(w.fraOPT), QStringLiteral("Tipo di transistor"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.optBjt[1])->parent()->object(), w.fraOPT);
+    QCOMPARE(name(c.cmdCalcola), QStringLiteral("calcola"));
+    c.panel.setCaption(9, QStringLiteral("corrente di base: 120 mA"));
+    QCOMPARE(name(c.lblBJT[9]), QStringLiteral("corrente di base: 120 mA"));
+    QVERIFY(c.lblBJT[9]->accessibleName().isEmpty());
+    QCOMPARE(name(c.fraOPT), QStringLiteral("Tipo di transistor"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(c.optBjt[1])->parent()->object(), c.fraOPT);
     const auto description = [](QWidget *widget) {
       return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
     };
-    QCOMPARE(description(w.txtBJT[0]), QStringLiteral("Volt"));
-    QCOMPARE(description(w.txtBJT[1]), QStringLiteral("Ohm"));
-    QCOMPARE(description(w.txtBJT[4]), QStringLiteral("Volt"));
-    QCOMPARE(description(w.txtBJT[2]), QString()); // its unit is the selector
+    QCOMPARE(description(c.txtBJT[0]), QStringLiteral("Volt"));
+    QCOMPARE(description(c.txtBJT[1]), QStringLiteral("Ohm"));
+    QCOMPARE(description(c.txtBJT[4]), QStringLiteral("Volt"));
+    QCOMPARE(description(c.txtBJT[2]), QString()); // its unit is the selector
   }
 
   // Qt's own combo-box interface, under the selector's own name: the list
   // of entries, the chosen one as value, the actions to open the list.
   void screenReadersListTheUnitsAndHearTheChosenOne() {
     frmBJT w;
-    QAccessibleInterface *selector = QAccessible::queryAccessibleInterface(w.cboScala);
+    WindowInspector c(w);
+    QAccessibleInterface *selector = QAccessible::queryAccessibleInterface(c.cboScala);
     QCOMPARE(selector->role(), QAccessible::ComboBox);
     QVERIFY(selector->state().expandable);
     QAccessibleInterface *list = nullptr;
@@ -403,21 +421,22 @@ private slots:
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     for (const QString &unit : {u"\u00B5A"_s, QStringLiteral("nA")}) {
-      QTest::keyClick(w.cboScala, Qt::Key_Down); // the way a keyboard user chooses
+      QTest::keyClick(c.cboScala, Qt::Key_Down); // the way a keyboard user chooses
       QCOMPARE(selector->text(QAccessible::Value), unit);
-      QCOMPARE(selectorsName(w), u"Unit\u00E0 della Corrente di Collettore"_s);
-      QCOMPARE(w.selectedUnit(), int16_t(entries.indexOf(unit)));
+      QCOMPARE(selectorsName(c), u"Unit\u00E0 della Corrente di Collettore"_s);
+      QCOMPARE(c.panel.selectedUnit(), int16_t(entries.indexOf(unit)));
     }
     selector->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
-    QTRY_VERIFY(w.cboScala->view()->isVisible());
+    QTRY_VERIFY(c.cboScala->view()->isVisible());
     QVERIFY(selector->state().expanded);
-    w.cboScala->hidePopup();
+    c.cboScala->hidePopup();
   }
 
   // The results can be selected and copied, and stay what they were: the
   // same picture, named by their own text, out of the Tab order.
   void resultsCanBeCopiedAndLookAsBefore() {
     frmBJT w;
+    WindowInspector c(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QList<std::pair<int, QString>> results{
@@ -427,8 +446,8 @@ private slots:
         {11, QStringLiteral("4,29999E+12K")},
         {13, QStringLiteral("Watt:  0,066")}};
     for (const auto &[i, text] : results) {
-      CaptionLabel *result = w.lblBJT[std::size_t(i)];
-      w.setCaption(int16_t(i), text);
+      CaptionLabel *result = c.lblBJT[std::size_t(i)];
+      c.panel.setCaption(int16_t(i), text);
       QVERIFY(result->isSelectable());
       QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
       QVERIFY(result->accessibleName().isEmpty());
@@ -465,32 +484,34 @@ private slots:
   // which a screen reader reads as the label's description.
   void screenReadersHearWhatToFit() {
     frmBJT w;
+    WindowInspector c(w);
     std::vector<Shown> shown;
     w.setMessageHandler([&](const QString &p, MsgBoxStyle s, const QString &) { shown.push_back({p, s}); });
     const auto description = [&] {
-      return QAccessible::queryAccessibleInterface(w.lblBJT[10])->text(QAccessible::Description);
+      return QAccessible::queryAccessibleInterface(c.lblBJT[10])->text(QAccessible::Description);
     };
-    w.txtBJT[0]->setText(QStringLiteral("12"));
-    w.txtBJT[1]->setText(QStringLiteral("1000"));
-    w.txtBJT[3]->setText(QStringLiteral("100"));
-    QTest::mouseClick(w.optSatura[0], Qt::LeftButton);
+    c.txtBJT[0]->setText(QStringLiteral("12"));
+    c.txtBJT[1]->setText(QStringLiteral("1000"));
+    c.txtBJT[3]->setText(QStringLiteral("100"));
+    QTest::mouseClick(c.optSatura[0], Qt::LeftButton);
     QVERIFY(shown.empty());
     const QString toFit = u"Valori normalizzati per difetto: E12 33K \u00B7 E24 33K \u00B7 E96 35,7K\n"
                           u"Potenza su Rb: 520 \u00B5W"_s;
-    QCOMPARE(w.lblBJT[10]->toolTip(), toFit);
+    QCOMPARE(c.lblBJT[10]->toolTip(), toFit);
     QCOMPARE(description(), toFit);
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.lblBJT[10])->text(QAccessible::Name),
-             w.lblBJT[10]->text()); // the name stays the label's own text
+    QCOMPARE(QAccessible::queryAccessibleInterface(c.lblBJT[10])->text(QAccessible::Name),
+             c.lblBJT[10]->text()); // the name stays the label's own text
 
-    w.txtBJT[3]->clear();
-    QTest::mouseClick(w.cmdCalcola, Qt::LeftButton); // asks for the gain: no resistor
+    c.txtBJT[3]->clear();
+    QTest::mouseClick(c.cmdCalcola, Qt::LeftButton); // asks for the gain: no resistor
     QCOMPARE(shown.size(), std::size_t(1));
-    QCOMPARE(w.lblBJT[10]->toolTip(), QString());
+    QCOMPARE(c.lblBJT[10]->toolTip(), QString());
     QCOMPARE(description(), QString());
   }
 
   void tabVisitsTheControlsInOrder() {
     frmBJT w;
+    WindowInspector c(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QStringList visited;
@@ -505,32 +526,34 @@ private slots:
 
   void typeOptionsBringTheirCircuitToTheFront() {
     frmBJT w;
+    WindowInspector c(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.txtBJT[3]->setFocus();
-    const QString panel = w.caption(12);
-    QTest::mouseClick(w.optBjt[1], Qt::LeftButton);
-    QVERIFY(w.Frame1->children().indexOf(w.picPNP) > w.Frame1->children().indexOf(w.picNPN));
-    QCOMPARE(QApplication::focusWidget(), w.txtBJT[0]);
-    QCOMPARE(w.caption(12), panel);
-    QTest::mouseClick(w.optBjt[0], Qt::LeftButton);
-    QVERIFY(w.Frame1->children().indexOf(w.picNPN) > w.Frame1->children().indexOf(w.picPNP));
+    c.txtBJT[3]->setFocus();
+    const QString panel = c.panel.caption(12);
+    QTest::mouseClick(c.optBjt[1], Qt::LeftButton);
+    QVERIFY(c.Frame1->children().indexOf(c.picPNP) > c.Frame1->children().indexOf(c.picNPN));
+    QCOMPARE(QApplication::focusWidget(), c.txtBJT[0]);
+    QCOMPARE(c.panel.caption(12), panel);
+    QTest::mouseClick(c.optBjt[0], Qt::LeftButton);
+    QVERIFY(c.Frame1->children().indexOf(c.picNPN) > c.Frame1->children().indexOf(c.picPNP));
   }
 
   // The unit list opens in the selector's own font.
   void unitListOpensInTheSelectorsFont() {
     frmBJT w;
+    WindowInspector c(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.cboScala->showPopup();
-    QAbstractItemView *list = w.cboScala->view();
+    c.cboScala->showPopup();
+    QAbstractItemView *list = c.cboScala->view();
     QVERIFY(list->isVisible());
-    QCOMPARE(list->font(), w.cboScala->font());
+    QCOMPARE(list->font(), c.cboScala->font());
     QCOMPARE(QFontInfo(list->font()).pixelSize(), 13);
     QVERIFY(QFontInfo(list->font()).bold());
-    QCOMPARE(list->model()->rowCount(), w.cboScala->count());
-    w.cboScala->hidePopup();
-    QCOMPARE(w.cboScala->lineEdit()->text(), w.cboScala->currentText());
+    QCOMPARE(list->model()->rowCount(), c.cboScala->count());
+    c.cboScala->hidePopup();
+    QCOMPARE(c.cboScala->lineEdit()->text(), c.cboScala->currentText());
   }
 
   // The pictures are drawn at build time for the sizes of the boxes in the
@@ -545,7 +568,8 @@ private slots:
   void everyPictureIsDrawnForItsBoxAtEachScale() {
     QFETCH(double, scale);
     frmBJT w;
-    for (PictureBox *box : {w.picNPN, w.picPNP, w.picResistenza, w.Image2}) {
+    WindowInspector c(w);
+    for (PictureBox *box : {c.picNPN, c.picPNP, c.picResistenza, c.Image2}) {
       const QSize pixels = bitmapSet::pixelSize(box->contentsRect().size(), scale);
       QVERIFY2(bitmapSizes(box->resource()).contains(pixels), qPrintable(box->objectName()));
       const QImage bitmap = bitmapAt(box->resource(), pixels);
@@ -554,7 +578,7 @@ private slots:
       blank.fill(bitmap.pixel(0, 0));
       QVERIFY2(bitmap != blank, qPrintable(box->objectName()));
     }
-    QCOMPARE(bitmapAt(w.picNPN->resource(), QSize(300, 210)).size(), QSize(300, 210));
+    QCOMPARE(bitmapAt(c.picNPN->resource(), QSize(300, 210)).size(), QSize(300, 210));
     QVERIFY(bitmapAt(QStringLiteral(":/pictures/none"), QSize(10, 10)).isNull());
     for (const int size : bitmapSet::IconSizes)
       QVERIFY(frmBJT::programIcon().availableSizes().contains(QSize(size, size)));
@@ -576,46 +600,48 @@ private slots:
   // a newer Qt. The frame alone, without the controls inside it.
   void resultFrameIsDrawnAsTheStyleDrawsAGroupBox() {
     frmBJT w;
+    WindowInspector c(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QGroupBox plain(w.fraResDiBase->title(), w.Frame1);
-    plain.setFont(w.fraResDiBase->font());
-    plain.setGeometry(w.fraResDiBase->geometry());
+    QGroupBox plain(c.fraResDiBase->title(), c.Frame1);
+    plain.setFont(c.fraResDiBase->font());
+    plain.setGeometry(c.fraResDiBase->geometry());
     const auto frame = [](QWidget *box) {
       QImage image(box->size(), QImage::Format_RGB32);
       image.fill(Qt::white);
       box->render(&image, {}, {}, QWidget::DrawWindowBackground);
       return image;
     };
-    QCOMPARE(frame(w.fraResDiBase), frame(&plain));
+    QCOMPARE(frame(c.fraResDiBase), frame(&plain));
     // The title line and the frame's top edge lie within the title's height.
-    const QImage drawn = frame(w.fraResDiBase);
+    const QImage drawn = frame(c.fraResDiBase);
     const int x = drawn.width() / 2;
     const QRgb inside = drawn.pixel(x, drawn.height() / 2);
     int topEdge = -1;
     for (int y = 0; y < drawn.height() && topEdge < 0; ++y)
       if (drawn.pixel(x, y) != inside)
         topEdge = y;
-    QVERIFY2(topEdge >= 0 && topEdge <= QFontMetrics(w.fraResDiBase->font()).height(),
+    QVERIFY2(topEdge >= 0 && topEdge <= QFontMetrics(c.fraResDiBase->font()).height(),
              qPrintable(QString::number(topEdge)));
   }
 
   void multiplierOptionsRecalculate() {
     frmBJT w;
+    WindowInspector c(w);
     std::vector<Shown> shown;
     w.setMessageHandler([&](const QString &p, MsgBoxStyle s, const QString &) { shown.push_back({p, s}); });
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTest::mouseClick(w.optSatura[2], Qt::LeftButton); // empty inputs: asks as the button does
+    QTest::mouseClick(c.optSatura[2], Qt::LeftButton); // empty inputs: asks as the button does
     QCOMPARE(shown.size(), std::size_t(1));
-    QVERIFY(w.caption(12).contains(QStringLiteral("x 5")));
-    w.txtBJT[2]->setText(QStringLiteral("12"));
-    w.txtBJT[3]->setText(QStringLiteral("100"));
-    QTest::mouseClick(w.optSatura[0], Qt::LeftButton);
-    QCOMPARE(w.caption(9), u"corrente di base: 120 \u00B5A"_s);
-    QTest::mouseClick(w.optSatura[2], Qt::LeftButton);
-    QCOMPARE(w.caption(9), u"corrente di base: 600 \u00B5A"_s);
-    QCOMPARE(w.boxText(2), QStringLiteral("12"));
+    QVERIFY(c.panel.caption(12).contains(QStringLiteral("x 5")));
+    c.txtBJT[2]->setText(QStringLiteral("12"));
+    c.txtBJT[3]->setText(QStringLiteral("100"));
+    QTest::mouseClick(c.optSatura[0], Qt::LeftButton);
+    QCOMPARE(c.panel.caption(9), u"corrente di base: 120 \u00B5A"_s);
+    QTest::mouseClick(c.optSatura[2], Qt::LeftButton);
+    QCOMPARE(c.panel.caption(9), u"corrente di base: 600 \u00B5A"_s);
+    QCOMPARE(c.panel.boxText(2), QStringLiteral("12"));
   }
 };
 

@@ -103,16 +103,9 @@ QWidget *createWidget(const ControlSpec &row, QWidget *container) {
   return nullptr;
 }
 
-} // namespace
-
-QString controlName(const ControlSpec &row) {
-  const QString name = QString::fromUtf8(row.name);
-  return row.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(row.index);
-}
-
-// The Qt widget of a control table row inside its container, with its
-// geometry, texts, font, colours and other properties.
-static QWidget *createControl(const ControlSpec &row, QWidget *container) {
+// Creates the Qt widget of a control table row inside its container, with
+// its geometry, texts, font, colours and other properties.
+QWidget *createControl(const ControlSpec &row, QWidget *container) {
   QWidget *widget = createWidget(row, container);
   widget->setObjectName(controlName(row));
   widget->setGeometry(twipsToPixels(row.left, row.top, row.width, row.height));
@@ -140,8 +133,15 @@ static QWidget *createControl(const ControlSpec &row, QWidget *container) {
   return widget;
 }
 
-QHash<QString, QWidget *> createControls(std::span<const ControlSpec> rows, QWidget *window) {
-  QHash<QString, QWidget *> byName{{window->objectName(), window}};
+} // namespace
+
+QString controlName(const char *name, int index) {
+  const QString text = QString::fromUtf8(name);
+  return index < 0 ? text : QStringLiteral("%1(%2)").arg(text).arg(index);
+}
+
+ControlsByName createControls(std::span<const ControlSpec> rows, QWidget *window) {
+  ControlsByName byName{{window->objectName(), window}};
   for (const ControlSpec &row : rows) {
     QWidget *container = byName.value(QString::fromUtf8(row.container));
     if (!container)

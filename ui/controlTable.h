@@ -7,7 +7,6 @@
 #include <optional>
 #include <span>
 
-class frmBJT;
 class QWidget;
 
 // The window's static definition: every control with its container, place
@@ -28,14 +27,9 @@ enum class Border { None, Etched, Sunken };
 // The width of a sunken border, which the drawing area of a picture lies within.
 inline constexpr int SunkenBorderPixels = 2;
 
-// Stores a created control in the window member its row names (the element
-// `index` of a control array), after checking the widget's type.
-using ControlMember = void (*)(frmBJT &window, QWidget *control, int index);
-
 struct ControlSpec {
   const char *name;
   int index = -1; // the element of a control array, -1 for a single control
-  ControlMember member = nullptr;
   Kind kind;
   const char *container; // "frmBJT" for the window itself
   int left, top, width, height;

@@ -18,22 +18,13 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QGroupBox>
-#include <QHash>
 #include <QIcon>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
 namespace {
 const QString baseCaption = QStringLiteral("BJT Base Resistor Calculator");
-
-template <class Array> auto element(const Array &array, int16_t index) {
-  if (index < 0 || std::size_t(index) >= array.size())
-    raiseError(err::SubscriptOutOfRange);
-  return array[std::size_t(index)];
-}
 } // namespace
 
 frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
@@ -62,11 +53,22 @@ QVersionNumber frmBJT::programVersion() {
 }
 
 void frmBJT::buildControls() {
-  const QHash<QString, QWidget *> byName = createControls(controlTable(), this);
-  for (const ControlSpec &row : controlTable())
-    if (row.member)
-      row.member(*this, byName.value(controlName(row)), row.index);
+  const ControlsByName byName = createControls(controlTable(), this);
+  txtBJT = controlArrayNamed<InputBox, 5>(byName, "txtBJT");
+  optBjt = controlArrayNamed<QRadioButton, 2>(byName, "optBjt");
+  optSatura = controlArrayNamed<QRadioButton, 3>(byName, "optSatura");
+  cboScala = controlNamed<UnitComboBox>(byName, "cboScala");
+  cmdCalcola = controlNamed<QPushButton>(byName, "cmdCalcola");
+  picNPN = controlNamed<PictureBox>(byName, "picNPN");
+  picPNP = controlNamed<PictureBox>(byName, "picPNP");
   picNPN->raise();
+
+  m_panel = std::make_unique<WindowPanel>(
+      *this, WindowPanel::Controls{.txtBJT = txtBJT,
+                                   .lblBJT = controlArrayNamed<CaptionLabel, 14>(byName, "lblBJT"),
+                                   .cboScala = cboScala,
+                                   .optSatura = optSatura});
+  m_calculator = std::make_unique<Calculator>(*m_panel);
 
   QWidget *previous = nullptr;
   for (const char *name : tabOrder()) {
@@ -136,23 +138,23 @@ void frmBJT::Form_Load() {
 
     for (const QString &entry : selectorEntries())
       resumeNext([&] { cboScala->appendEntry(entry); });
-    resumeNext([&] { selectUnit(StartUnit); });
+    resumeNext([&] { m_panel->selectUnit(StartUnit); });
 
     resumeNext([&] {
       const int16_t minor = toInteger(double(m_version.segmentAt(1)));
       const int16_t revision = toInteger(double(m_version.segmentAt(3)));
       setWindowTitle(baseCaption + u' ' + textOf(minor) + u'.' + textOf(revision));
     });
-    resumeNext([&] { m_calculator.MostraFormule(); });
+    resumeNext([&] { m_calculator->MostraFormule(); });
   });
 }
 
 void frmBJT::cmdCalcola_Click() {
-  guarded("cmdCalcola_Click", [&] { m_calculator.calculate(); });
+  guarded("cmdCalcola_Click", [&] { m_calculator->calculate(); });
 }
 
 void frmBJT::cboScala_Click() {
-  guarded("cboScala_Click", [&] { m_calculator.cboScala_Click(); });
+  guarded("cboScala_Click", [&] { m_calculator->cboScala_Click(); });
 }
 
 // The type only decides which circuit is seen.
@@ -175,7 +177,7 @@ void frmBJT::txtBJT_KeyPress(int16_t index, int16_t &keyAscii) {
   guarded("txtBJT_KeyPress", [&] {
     constexpr int16_t Backspace = 8, Enter = 13;
     if (index == box::CollectorCurrent && keyAscii == Enter)
-      resumeNext([&] { m_calculator.fillInCollectorResistance(); });
+      resumeNext([&] { m_calculator->fillInCollectorResistance(); });
 
     if (keyAscii >= '0' && keyAscii <= '9')
       return;
@@ -191,45 +193,6 @@ void frmBJT::txtBJT_KeyPress(int16_t index, int16_t &keyAscii) {
   });
 }
 
-// ---- Panel -------------------------------------------------------------
-
-QString frmBJT::boxText(int16_t index) const { return element(txtBJT, index)->text(); }
-
-void frmBJT::setBoxText(int16_t index, const QString &text) {
-  element(txtBJT, index)->setProgramText(text);
-}
-
-void frmBJT::focusBox(int16_t index) { element(txtBJT, index)->setFocus(Qt::OtherFocusReason); }
-
-QString frmBJT::caption(int16_t index) const { return element(lblBJT, index)->caption(); }
-
-void frmBJT::setCaption(int16_t index, const QString &text) {
-  element(lblBJT, index)->setCaption(text);
-}
-
-void frmBJT::setToolTip(int16_t index, const QString &text) {
-  element(lblBJT, index)->setToolTip(text);
-}
-
-int16_t frmBJT::selectedUnit() const { return cboScala->listIndex(); }
-
-void frmBJT::selectUnit(int16_t index) { cboScala->setListIndex(index); }
-
-int16_t frmBJT::multiplierUpperBound() const { return int16_t(optSatura.size() - 1); }
-
-bool frmBJT::multiplierChosen(int16_t index) const {
-  return element(optSatura, index)->isChecked();
-}
-
-QString frmBJT::multiplierCaption(int16_t index) const { return element(optSatura, index)->text(); }
-
-void frmBJT::showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) {
-  if (m_messageHandler) {
-    m_messageHandler(prompt, style, title);
-    return;
-  }
-  const auto icon =
-      style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
-  QMessageBox box(icon, title, prompt, QMessageBox::Ok, this);
-  box.exec();
+void frmBJT::setMessageHandler(WindowPanel::MessageHandler handler) {
+  m_panel->setMessageHandler(std::move(handler));
 }

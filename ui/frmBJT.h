@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/calculator.h"
-#include "calc/panel.h"
+#include "ui/windowPanel.h"
 
 #include <QIcon>
 #include <QVersionNumber>
@@ -9,21 +9,19 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
+#include <memory>
 
-class CaptionLabel;
 class InputBox;
 class PictureBox;
-class QFrame;
-class QGroupBox;
 class QPushButton;
 class QRadioButton;
 class UnitComboBox;
+struct WindowInspector;
 
-// The program's one window. It builds its controls from the control table,
-// delivers their events to the handlers below and is the Panel through which
-// the calculation reads and writes it.
-class frmBJT : public QWidget, public Panel {
+// The program's one window. It builds its controls from the control table
+// and delivers their events to the handlers below; the calculation reads
+// and writes the controls through a WindowPanel.
+class frmBJT : public QWidget {
   Q_OBJECT
 public:
   // The version's minor and revision numbers go into the caption.
@@ -42,22 +40,19 @@ public:
   void optSatura_Click(int16_t index);
   void txtBJT_KeyPress(int16_t index, int16_t &keyAscii);
 
-  Calculator &calculation() { return m_calculator; }
-
   // Where message boxes go: by default a modal QMessageBox; tests record them.
-  using MessageHandler =
-      std::function<void(const QString &prompt, MsgBoxStyle style, const QString &title)>;
-  void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+  void setMessageHandler(WindowPanel::MessageHandler handler);
 
-  // The controls, by their names; arrays by index.
-  QGroupBox *Frame1 = nullptr;
-  QGroupBox *fraResDiBase = nullptr;
-  QFrame *fraOPT = nullptr;
-  QFrame *Shape2 = nullptr;
-  QFrame *Shape3 = nullptr;
-  CaptionLabel *Label1 = nullptr;
-  CaptionLabel *Label2 = nullptr;
-  std::array<CaptionLabel *, 14> lblBJT{};
+private:
+  // Tests read the calculation's state and the panel through it
+  // (tests/windowInspector.h).
+  friend struct WindowInspector;
+
+  void buildControls();
+  void connectEvents();
+
+  // The controls the handlers use, by their names; arrays by index. The
+  // others are reached by name (their objectName).
   std::array<InputBox *, 5> txtBJT{};
   std::array<QRadioButton *, 2> optBjt{};
   std::array<QRadioButton *, 3> optSatura{};
@@ -65,28 +60,8 @@ public:
   QPushButton *cmdCalcola = nullptr;
   PictureBox *picNPN = nullptr;
   PictureBox *picPNP = nullptr;
-  PictureBox *picResistenza = nullptr;
-  PictureBox *Image2 = nullptr;
-
-  // Panel
-  QString boxText(int16_t index) const override;
-  void setBoxText(int16_t index, const QString &text) override;
-  void focusBox(int16_t index) override;
-  QString caption(int16_t index) const override;
-  void setCaption(int16_t index, const QString &text) override;
-  void setToolTip(int16_t index, const QString &text) override;
-  int16_t selectedUnit() const override;
-  void selectUnit(int16_t index) override;
-  int16_t multiplierUpperBound() const override;
-  bool multiplierChosen(int16_t index) const override;
-  QString multiplierCaption(int16_t index) const override;
-  void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) override;
-
-private:
-  void buildControls();
-  void connectEvents();
 
   QVersionNumber m_version;
-  Calculator m_calculator{*this};
-  MessageHandler m_messageHandler;
+  std::unique_ptr<WindowPanel> m_panel;
+  std::unique_ptr<Calculator> m_calculator;
 };

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ui/captionLabel.h"
+#include "ui/frmBJT.h"
+#include "ui/inputBox.h"
+#include "ui/pictureBox.h"
+#include "ui/unitComboBox.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+
+// The window as the tests look into it: every control, found by the name it
+// carries (its objectName, "txtBJT(2)" for an array element), and, through
+// the window's friendship, the panel and the calculation behind it.
+struct WindowInspector {
+  explicit WindowInspector(frmBJT &window)
+      : panel(*window.m_panel), calculation(*window.m_calculator), m_window(window) {}
+
+  Panel &panel;
+  Calculator &calculation;
+
+  template <class Widget> Widget *control(const QString &name) const {
+    auto *found = m_window.findChild<Widget *>(name);
+    if (!found)
+      qFatal("the window has no %s named %s", Widget::staticMetaObject.className(),
+             qPrintable(name));
+    return found;
+  }
+  template <class Widget, std::size_t N> std::array<Widget *, N> array(const char *name) const {
+    std::array<Widget *, N> elements{};
+    for (std::size_t i = 0; i < N; ++i)
+      elements[i] = control<Widget>(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
+    return elements;
+  }
+
+private:
+  frmBJT &m_window;
+
+public:
+  QGroupBox *const Frame1 = control<QGroupBox>("Frame1");
+  QGroupBox *const fraResDiBase = control<QGroupBox>("fraResDiBase");
+  QFrame *const fraOPT = control<QFrame>("fraOPT");
+  QFrame *const Shape2 = control<QFrame>("Shape2");
+  QFrame *const Shape3 = control<QFrame>("Shape3");
+  CaptionLabel *const Label1 = control<CaptionLabel>("Label1");
+  CaptionLabel *const Label2 = control<CaptionLabel>("Label2");
+  const std::array<CaptionLabel *, 14> lblBJT = array<CaptionLabel, 14>("lblBJT");
+  const std::array<InputBox *, 5> txtBJT = array<InputBox, 5>("txtBJT");
+  const std::array<QRadioButton *, 2> optBjt = array<QRadioButton, 2>("optBjt");
+  const std::array<QRadioButton *, 3> optSatura = array<QRadioButton, 3>("optSatura");
+  UnitComboBox *const cboScala = control<UnitComboBox>("cboScala");
+  QPushButton *const cmdCalcola = control<QPushButton>("cmdCalcola");
+  PictureBox *const picNPN = control<PictureBox>("picNPN");
+  PictureBox *const picPNP = control<PictureBox>("picPNP");
+  PictureBox *const picResistenza = control<PictureBox>("picResistenza");
+  PictureBox *const Image2 = control<PictureBox>("Image2");
+};

@@ -1,0 +1,73 @@
+#include "ui/windowPanel.h"
+
+#include "runtime/errors.h"
+#include "ui/captionLabel.h"
+#include "ui/inputBox.h"
+#include "ui/unitComboBox.h"
+
+#include <QMessageBox>
+#include <QRadioButton>
+
+namespace {
+// An element of a control array; an index outside it is a run-time error,
+// as it is for any control array.
+template <class Array> auto element(const Array &array, int16_t index) {
+  if (index < 0 || std::size_t(index) >= array.size())
+    raiseError(err::SubscriptOutOfRange);
+  return array[std::size_t(index)];
+}
+} // namespace
+
+WindowPanel::WindowPanel(QWidget &window, const Controls &controls)
+    : m_window(window), m_controls(controls) {}
+
+QString WindowPanel::boxText(int16_t index) const {
+  return element(m_controls.txtBJT, index)->text();
+}
+
+void WindowPanel::setBoxText(int16_t index, const QString &text) {
+  element(m_controls.txtBJT, index)->setProgramText(text);
+}
+
+void WindowPanel::focusBox(int16_t index) {
+  element(m_controls.txtBJT, index)->setFocus(Qt::OtherFocusReason);
+}
+
+QString WindowPanel::caption(int16_t index) const {
+  return element(m_controls.lblBJT, index)->caption();
+}
+
+void WindowPanel::setCaption(int16_t index, const QString &text) {
+  element(m_controls.lblBJT, index)->setCaption(text);
+}
+
+void WindowPanel::setToolTip(int16_t index, const QString &text) {
+  element(m_controls.lblBJT, index)->setToolTip(text);
+}
+
+int16_t WindowPanel::selectedUnit() const { return m_controls.cboScala->listIndex(); }
+
+void WindowPanel::selectUnit(int16_t index) { m_controls.cboScala->setListIndex(index); }
+
+int16_t WindowPanel::multiplierUpperBound() const {
+  return int16_t(m_controls.optSatura.size() - 1);
+}
+
+bool WindowPanel::multiplierChosen(int16_t index) const {
+  return element(m_controls.optSatura, index)->isChecked();
+}
+
+QString WindowPanel::multiplierCaption(int16_t index) const {
+  return element(m_controls.optSatura, index)->text();
+}
+
+void WindowPanel::showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) {
+  if (m_messageHandler) {
+    m_messageHandler(prompt, style, title);
+    return;
+  }
+  const auto icon =
+      style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
+  QMessageBox box(icon, title, prompt, QMessageBox::Ok, &m_window);
+  box.exec();
+}

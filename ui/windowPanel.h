@@ -1,0 +1,53 @@
+#pragma once
+
+#include "calc/panel.h"
+
+#include <array>
+#include <functional>
+
+class CaptionLabel;
+class InputBox;
+class QRadioButton;
+class QWidget;
+class UnitComboBox;
+
+// The calculation's view of the window: its input boxes, labels, unit
+// selector and multipliers, and the message boxes it asks for, over the
+// window's own controls.
+class WindowPanel : public Panel {
+public:
+  // The window's controls that the calculation reads and writes.
+  struct Controls {
+    std::array<InputBox *, 5> txtBJT{};
+    std::array<CaptionLabel *, 14> lblBJT{};
+    UnitComboBox *cboScala = nullptr;
+    std::array<QRadioButton *, 3> optSatura{};
+  };
+
+  // Where message boxes go: by default a modal QMessageBox over the window;
+  // tests record them instead.
+  using MessageHandler =
+      std::function<void(const QString &prompt, MsgBoxStyle style, const QString &title)>;
+
+  WindowPanel(QWidget &window, const Controls &controls);
+
+  void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+
+  QString boxText(int16_t index) const override;
+  void setBoxText(int16_t index, const QString &text) override;
+  void focusBox(int16_t index) override;
+  QString caption(int16_t index) const override;
+  void setCaption(int16_t index, const QString &text) override;
+  void setToolTip(int16_t index, const QString &text) override;
+  int16_t selectedUnit() const override;
+  void selectUnit(int16_t index) override;
+  int16_t multiplierUpperBound() const override;
+  bool multiplierChosen(int16_t index) const override;
+  QString multiplierCaption(int16_t index) const override;
+  void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) override;
+
+private:
+  QWidget &m_window;
+  Controls m_controls;
+  MessageHandler m_messageHandler;
+};
