@@ -62,6 +62,9 @@ private:
   void completeCollectorCurrent(Run &run);
   void applyMultiplier(Run &run);
   void showResults(Run &run);
+  // What a screen reader says of the results just shown, with the standard
+  // values and the power on Rb (the base resistor's tooltip).
+  QString spokenResults(const QString &toFit) const;
   void askFor(const QString &prompt, int16_t focusBox);
   float amperes(float current) const;
 

@@ -7,7 +7,8 @@
 #include <cstdint>
 
 // What the calculation sees of the window: the five input boxes, the labels,
-// the unit selector, the multiplier options, the focus and message boxes.
+// the unit selector, the multiplier options, the focus, message boxes and
+// what a screen reader says.
 // The window implements it; tests implement it in memory. Every operation
 // may raise a run-time error (an index that names no control, a value the
 // control refuses), which the calculation's skip-on-error mode then handles.
@@ -38,4 +39,7 @@ public:
 
   // A modal box with an OK button; returns when it is closed.
   virtual void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) = 0;
+
+  // Has a screen reader say the text at once, without moving the focus.
+  virtual void announce(const QString &text) = 0;
 };

@@ -1,6 +1,6 @@
 // The second half of the calculate command: base current, base resistor
 // (with the standard values to fit in its tooltip), the rounded resistor
-// value and the collector power.
+// value and the collector power, then all of them said by a screen reader.
 #include "calc/baseResistorToolTip.h"
 #include "calc/calculator.h"
 #include "calc/controls.h"
@@ -19,6 +19,7 @@ void Calculator::showResults(Run &run) {
   int32_t RbOhm = 0;
   QString TestoOhm;
   QString TestoKilo;
+  QString toFit; // the base resistor's tooltip
   // The unit of Ic, which is also the unit the collector-current box is written in.
   const int16_t collectorUnit = nScala;
 
@@ -54,7 +55,10 @@ void Calculator::showResults(Run &run) {
       TestoKilo = QStringLiteral("(") + formatNumber(kilo, QStringLiteral("#,###0.0#")) +
                   QStringLiteral("K)");
     });
-    resumeNext([&] { panel.setToolTip(label::BaseResistor, baseResistorToolTip(Rb, run.Vbb)); });
+    resumeNext([&] {
+      toFit = baseResistorToolTip(Rb, run.Vbb);
+      panel.setToolTip(label::BaseResistor, toFit);
+    });
     resumeNext([&] { panel.setCaption(label::BaseResistor, TestoOhm); });
     resumeNext([&] {
       if (!TestoKilo.isEmpty())
@@ -89,4 +93,32 @@ void Calculator::showResults(Run &run) {
                                        textOf(CalcolaWatt(voltage, current)));
   });
   resumeNext([&] { nScala = baseUnit; });
+
+  resumeNext([&] { panel.announce(spokenResults(toFit)); });
+}
+
+// The results this run shows, in the order they are read on the screen, and
+// then what to fit: each as one sentence, a caption's line breaks as blanks.
+// A result the run could not show is left out: its label is empty, or the
+// power's holds its bare caption.
+QString Calculator::spokenResults(const QString &toFit) const {
+  QStringList sentences;
+  const auto add = [&](const QString &text) {
+    QString sentence = text.simplified();
+    if (sentence.isEmpty())
+      return;
+    if (!sentence.endsWith(u'.'))
+      sentence += u'.';
+    sentences << sentence;
+  };
+  add(panel.caption(label::BaseCurrent));
+  add(panel.caption(label::BaseResistor));
+  if (const QString value = panel.caption(label::ResistorValue); !value.isEmpty())
+    add(QStringLiteral("Resistenza di base: ") + value);
+  if (const QString power = panel.caption(label::Power);
+      power.simplified() != QLatin1String(PowerCaption))
+    add(power);
+  for (const QString &line : toFit.split(u'\n'))
+    add(line);
+  return sentences.join(u' ');
 }

@@ -14,7 +14,7 @@
 
 // An in-memory window for the calculation: boxes, labels, the unit selector
 // with its four entries, the multiplier options, the focus and a record of
-// the message boxes asked for. The boxes and options start as the window does.
+// the message boxes asked for and of what a screen reader was to say. The boxes and options start as the window does.
 // An index outside an array raises, as the window's control arrays do.
 template <class Array> decltype(auto) at(Array &array, int16_t i) {
   if (i < 0 || std::size_t(i) >= array.size())
@@ -37,6 +37,7 @@ public:
   int16_t selected = StartUnit;
   std::array<bool, multiplierCount> multipliers{false, true, false};
   std::vector<Message> messages;
+  QStringList announced;
   int16_t focused = -1;
   // Selecting a unit runs this calculator's selector handler, as the window does.
   Calculator *calculator = nullptr;
@@ -67,6 +68,7 @@ public:
   void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) override {
     messages.push_back({prompt, style, title});
   }
+  void announce(const QString &text) override { announced << text; }
 
   void chooseMultiplier(int i) { multipliers = {i == 0, i == 1, i == 2}; }
   QString lastPrompt() const { return messages.empty() ? QString() : messages.back().prompt; }

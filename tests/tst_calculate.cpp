@@ -180,6 +180,40 @@ private slots:
     QVERIFY(c[12].startsWith(QStringLiteral("Ic= Vc / Rc\r\n")));
   }
 
+  // A run that shows results has a screen reader say them, as they read on
+  // the screen, and what to fit; one that asks for input says nothing more.
+  void aRunThatShowsResultsSaysThem_data() {
+    QTest::addColumn<QStringList>("boxes"); // Vc, Rc, Ic, HFE, Vbb
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QStringList>("said");
+    QTest::newRow("worked example")
+        << QStringList{"12", "1000", "", "100", "5"} << 1
+        << QStringList{u"corrente di base: 120 µA. resistenza di base: 35.833 Ohm (35,83K). "
+                       u"Resistenza di base: 35,8K. Watt: 0,14. Valori normalizzati per difetto: "
+                       u"E12 33K · E24 33K · E96 35,7K. Potenza su Rb: 520 µW."_s};
+    QTest::newRow("no voltage, no power")
+        << QStringList{"", "", "10", "160", "5"} << 1
+        << QStringList{u"corrente di base: 62 µA. resistenza di base: 69.355 Ohm (69,35K). "
+                       u"Resistenza di base: 69,3K. Valori normalizzati per difetto: "
+                       u"E12 68K · E24 68K · E96 68,1K. Potenza su Rb: 270 µW."_s};
+    QTest::newRow("no unit: only the base current")
+        << QStringList{"", "", "20", "160", "5"} << -1
+        << QStringList{"corrente di base: 0 ERR."};
+    QTest::newRow("asks for the current") << QStringList{"", "", "", "160", "5"} << 1
+                                          << QStringList{};
+  }
+  void aRunThatShowsResultsSaysThem() {
+    QFETCH(QStringList, boxes);
+    QFETCH(int, unit);
+    QFETCH(QStringList, said);
+    Fixture b;
+    fill(b, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]);
+    b.panel.selected = int16_t(unit);
+    b.panel.chooseMultiplier(0);
+    b.calc.calculate();
+    QCOMPARE(b.panel.announced, said);
+  }
+
   // The base resistor's tooltip names the standard values to fit and the
   // power the computed resistor takes.
   void baseResistorToolTipSaysWhatToFit_data() {

@@ -33,6 +33,7 @@ public:
   void showMessage(const QString &p, MsgBoxStyle s, const QString &t) override {
     step(), FakePanel::showMessage(p, s, t);
   }
+  void announce(const QString &t) override { step(), FakePanel::announce(t); }
 
 private:
   void step() const {
@@ -77,12 +78,12 @@ private slots:
         << QStringList{"12", "1000", "", "100", "5"} << 1 << 0
         << QStringList{u"corrente di base: 120 \u00B5A"_s,
                        "resistenza di base: 35.833 Ohm\r\n(35,83K)", "35,8K", "Watt:  0,14"}
-        << 3; // two box reads and the power label
+        << 5; // the spoken results: four captions read back, then said
     QTest::newRow("collector current typed, x 5")
         << QStringList{"", "", "12", "100", "5"} << 1 << 2
         << QStringList{u"corrente di base: 600 \u00B5A"_s,
                        "resistenza di base: 7.167 Ohm\r\n(7,17K)", "7,1K", "Watt:"}
-        << 2; // the two box reads fail for the missing voltage: no power label
+        << 5; // the spoken results
     QTest::newRow("stops for the gain") << QStringList{"12", "1000", "", "", "5"} << 1 << 0
                                         << QStringList{"", "", "", "Watt:"} << 1; // the focus
   }

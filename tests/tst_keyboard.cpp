@@ -2,9 +2,11 @@
 #include "ui/frmBJT.h"
 #include "windowInspector.h"
 #include "ui/inputBox.h"
+#include "ui/pictureBox.h"
 #include "ui/unitComboBox.h"
 
 #include <QClipboard>
+#include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QRadioButton>
 #include <QTest>
@@ -271,6 +273,74 @@ private slots:
     QVERIFY(c->optSatura[2]->isChecked());
     QCOMPARE(c->panel.caption(9), u"corrente di base: 600 \u00B5A"_s);
     QVERIFY(c->panel.caption(12).contains(QStringLiteral("x 5")));
+  }
+
+  // An option chosen with an arrow key runs its handler and leaves the focus
+  // where a click on that option leaves it: a type sends it to the
+  // collector-voltage box, a multiplier leaves it where the calculation
+  // puts it (the box it asks for) or on the option.
+  void anOptionChosenByKeyEndsWhereAClickEnds_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("asked");
+    QTest::newRow("Down on NPN") << "optBjt(0)" << int(Qt::Key_Down) << false << "optBjt(1)"
+                                 << "txtBJT(0)" << 0;
+    QTest::newRow("Down on NPN, complete") << "optBjt(0)" << int(Qt::Key_Down) << true
+                                           << "optBjt(1)" << "txtBJT(0)" << 0;
+    QTest::newRow("Down on x 3, empty boxes")
+        << "optSatura(1)" << int(Qt::Key_Down) << false << "optSatura(2)" << "txtBJT(2)" << 1;
+    QTest::newRow("Up on x 3, empty boxes")
+        << "optSatura(1)" << int(Qt::Key_Up) << false << "optSatura(0)" << "txtBJT(2)" << 1;
+    QTest::newRow("Down on x 3, complete")
+        << "optSatura(1)" << int(Qt::Key_Down) << true << "optSatura(2)" << "optSatura(2)" << 0;
+  }
+  void anOptionChosenByKeyEndsWhereAClickEnds() {
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(bool, complete);
+    QFETCH(QString, chosen);
+    QFETCH(QString, focus);
+    QFETCH(int, asked);
+    QString focusAtPrompt; // where the focus is while the handler runs
+    const auto choose = [&](bool byKey) {
+      c.reset();
+      w = showWindowRecordingPrompts(prompts);
+      c.emplace(*w);
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
+      focusAtPrompt.clear();
+      w->setMessageHandler([&](const QString &prompt, MsgBoxStyle, const QString &) {
+        prompts << prompt;
+        focusAtPrompt = QApplication::focusWidget()->objectName();
+      });
+      if (complete) {
+        box(2)->setText(QStringLiteral("12"));
+        box(3)->setText(QStringLiteral("100"));
+      }
+      auto *start = w->findChild<QRadioButton *>(from);
+      auto *option = w->findChild<QRadioButton *>(chosen);
+      if (byKey) {
+        start->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(start, Qt::Key(key));
+      } else {
+        QTest::mouseClick(option, Qt::LeftButton);
+      }
+      QVERIFY(option->isChecked());
+      QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+      QCOMPARE(prompts.size(), asked);
+    };
+    choose(false);
+    const QString focusAtPromptAfterClick = focusAtPrompt;
+    const QString clickedPanel = c->panel.caption(12);
+    const bool pnpInFrontAfterClick =
+        c->Frame1->children().indexOf(c->picPNP) > c->Frame1->children().indexOf(c->picNPN);
+    choose(true);
+    QCOMPARE(focusAtPrompt, focusAtPromptAfterClick);
+    QCOMPARE(c->panel.caption(12), clickedPanel);
+    QCOMPARE(c->Frame1->children().indexOf(c->picPNP) > c->Frame1->children().indexOf(c->picNPN),
+             pnpInFrontAfterClick);
   }
 };
 

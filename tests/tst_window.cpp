@@ -5,6 +5,8 @@
 #include "windowInspector.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
+#include "ui/outlineShape.h"
+#include "ui/spokenNotice.h"
 #include "ui/pictureBox.h"
 #include "runtime/errors.h"
 #include "ui/unitComboBox.h"
@@ -55,7 +57,7 @@ private slots:
     WindowInspector c(w);
     const auto className = [](const ControlSpec &row) -> const char * {
       switch (row.kind) {
-      case Kind::Frame: return row.border == Border::None ? "QFrame" : "QGroupBox";
+      case Kind::Frame: return "QGroupBox";
       case Kind::Label: return "QLabel";
       case Kind::TextBox: return "QLineEdit";
       case Kind::ComboBox: return "QComboBox";
@@ -382,8 +384,6 @@ private slots:
     c.panel.setCaption(9, QStringLiteral("corrente di base: 120 mA"));
     QCOMPARE(name(c.lblBJT[9]), QStringLiteral("corrente di base: 120 mA"));
     QVERIFY(c.lblBJT[9]->accessibleName().isEmpty());
-    QCOMPARE(name(c.fraOPT), QStringLiteral("Tipo di transistor"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(c.optBjt[1])->parent()->object(), c.fraOPT);
     const auto description = [](QWidget *widget) {
       return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
     };
@@ -391,6 +391,71 @@ private slots:
     QCOMPARE(description(c.txtBJT[1]), QStringLiteral("Ohm"));
     QCOMPARE(description(c.txtBJT[4]), QStringLiteral("Volt"));
     QCOMPARE(description(c.txtBJT[2]), QString()); // its unit is the selector
+  }
+
+  // The pictures are images with their names; a circuit covered by the other
+  // one is not showing. The type options lie in a named group, as the other
+  // frames' controls do, and the outlines are nameless decoration: nothing
+  // is the top-level frame that Qt makes of a plain QFrame, which screen
+  // readers skip as an inactive window.
+  void screenReadersMeetPicturesAndGroupsForWhatTheyAre() {
+    frmBJT w;
+    WindowInspector c(w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto iface = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); };
+    const QList<std::pair<PictureBox *, QString>> pictures{{c.picNPN, "Circuito NPN"},
+                                                           {c.picPNP, "Circuito PNP"},
+                                                           {c.picResistenza, "Resistenza"},
+                                                           {c.Image2, "Transistor"}};
+    for (const auto &[picture, name] : pictures) {
+      QCOMPARE(iface(picture)->role(), QAccessible::Graphic);
+      QCOMPARE(iface(picture)->text(QAccessible::Name), name);
+      QAccessibleImageInterface *image = iface(picture)->imageInterface();
+      QVERIFY(image);
+      QCOMPARE(image->imageDescription(), name);
+      QCOMPARE(image->imageSize(), picture->contentsRect().size());
+    }
+    const auto showing = [&](PictureBox *picture) { return !iface(picture)->state().invisible; };
+    QVERIFY(showing(c.picNPN) && !showing(c.picPNP) && showing(c.picResistenza));
+
+    QTest::mouseClick(c.optBjt[1], Qt::LeftButton);
+    QVERIFY(!showing(c.picNPN) && showing(c.picPNP));
+    QTest::mouseClick(c.optBjt[0], Qt::LeftButton);
+    QVERIFY(showing(c.picNPN) && !showing(c.picPNP));
+
+    QAccessibleInterface *group = iface(c.fraOPT);
+    QCOMPARE(group->role(), QAccessible::Grouping);
+    QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Tipo di transistor"));
+    QCOMPARE(group->childCount(), 2);
+    for (QRadioButton *option : c.optBjt)
+      QCOMPARE(iface(option)->parent()->object(), c.fraOPT);
+    for (OutlineShape *outline : {c.Shape2, c.Shape3}) {
+      QCOMPARE(iface(outline)->role(), QAccessible::Graphic);
+      QCOMPARE(iface(outline)->text(QAccessible::Name), QString());
+    }
+    for (const ControlSpec &row : controlTable()) {
+      QWidget *control = w.findChild<QWidget *>(controlName(row));
+      QVERIFY2(iface(control)->role() != QAccessible::Border, qPrintable(control->objectName()));
+    }
+  }
+
+  // The type options' frame looks as a plain frame without border does:
+  // it draws nothing.
+  void theTypeGroupDrawsNothingOfItsOwn() {
+    frmBJT w;
+    WindowInspector c(w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QFrame plain(c.Frame1);
+    plain.setGeometry(c.fraOPT->geometry());
+    const auto drawn = [](QWidget *frame) {
+      QImage image(frame->size(), QImage::Format_RGB32);
+      image.fill(Qt::magenta);
+      frame->render(&image, {}, {}, QWidget::RenderFlags());
+      return image;
+    };
+    QCOMPARE(drawn(c.fraOPT), drawn(&plain));
   }
 
   // Qt's own combo-box interface, under the selector's own name: the list
@@ -501,12 +566,50 @@ private slots:
     QCOMPARE(description(), toFit);
     QCOMPARE(QAccessible::queryAccessibleInterface(c.lblBJT[10])->text(QAccessible::Name),
              c.lblBJT[10]->text()); // the name stays the label's own text
+    // The resistor picture beside it, a Tab stop, is described by it too.
+    const auto pictureDescription = [&] {
+      return QAccessible::queryAccessibleInterface(c.picResistenza)->text(QAccessible::Description);
+    };
+    QCOMPARE(pictureDescription(), toFit);
 
     c.txtBJT[3]->clear();
     QTest::mouseClick(c.cmdCalcola, Qt::LeftButton); // asks for the gain: no resistor
     QCOMPARE(shown.size(), std::size_t(1));
     QCOMPARE(c.lblBJT[10]->toolTip(), QString());
     QCOMPARE(description(), QString());
+    QCOMPARE(pictureDescription(), QString());
+  }
+
+  // Before Qt 6.8 the window says the results through a notification of no
+  // size, which screen readers speak as it shows; Qt 6.8 announces them
+  // itself. Either way nothing shows on the screen and the focus stays.
+  void resultsAreSaidWithoutMovingTheFocus() {
+    frmBJT w;
+    WindowInspector c(w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    c.txtBJT[0]->setText(QStringLiteral("12"));
+    c.txtBJT[1]->setText(QStringLiteral("1000"));
+    c.txtBJT[3]->setText(QStringLiteral("100"));
+    c.txtBJT[1]->setFocus();
+    QTest::keyClick(c.txtBJT[1], Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), c.txtBJT[1]);
+    const QList<SpokenNotice *> notices = w.findChildren<SpokenNotice *>();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QVERIFY(notices.isEmpty());
+#else
+    QCOMPARE(notices.size(), 1);
+    SpokenNotice *notice = notices.first();
+    QAccessibleInterface *said = QAccessible::queryAccessibleInterface(notice);
+    QCOMPARE(said->role(), QAccessible::Notification);
+    QVERIFY(said->text(QAccessible::Name)
+                .startsWith(u"corrente di base: 360 \u00B5A. resistenza di base: 11.944 Ohm"_s));
+    QVERIFY(said->text(QAccessible::Name).endsWith(QStringLiteral("Potenza su Rb: 1,5 mW.")));
+    QVERIFY(!said->state().invisible);
+    QVERIFY(!said->state().focusable);
+    QVERIFY(said->rect().isEmpty());
+    QCOMPARE(notice->focusPolicy(), Qt::NoFocus);
+#endif
   }
 
   void tabVisitsTheControlsInOrder() {

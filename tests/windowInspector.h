@@ -3,6 +3,7 @@
 #include "ui/captionLabel.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
+#include "ui/outlineShape.h"
 #include "ui/pictureBox.h"
 #include "ui/unitComboBox.h"
 
@@ -42,9 +43,9 @@ private:
 public:
   QGroupBox *const Frame1 = control<QGroupBox>("Frame1");
   QGroupBox *const fraResDiBase = control<QGroupBox>("fraResDiBase");
-  QFrame *const fraOPT = control<QFrame>("fraOPT");
-  QFrame *const Shape2 = control<QFrame>("Shape2");
-  QFrame *const Shape3 = control<QFrame>("Shape3");
+  QGroupBox *const fraOPT = control<QGroupBox>("fraOPT");
+  OutlineShape *const Shape2 = control<OutlineShape>("Shape2");
+  OutlineShape *const Shape3 = control<OutlineShape>("Shape3");
   CaptionLabel *const Label1 = control<CaptionLabel>("Label1");
   CaptionLabel *const Label2 = control<CaptionLabel>("Label2");
   const std::array<CaptionLabel *, 14> lblBJT = array<CaptionLabel, 14>("lblBJT");

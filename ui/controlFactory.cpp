@@ -1,14 +1,16 @@
 #include "ui/controlFactory.h"
 
+#include "ui/borderlessFrame.h"
 #include "ui/captionLabel.h"
 #include "ui/commandButton.h"
 #include "ui/inputBox.h"
+#include "ui/optionButton.h"
+#include "ui/outlineShape.h"
 #include "ui/pictureBox.h"
 #include "ui/twips.h"
 #include "ui/unitComboBox.h"
 
 #include <QGroupBox>
-#include <QRadioButton>
 
 namespace {
 
@@ -28,9 +30,8 @@ void setBackground(QWidget *widget, const QColor &color) {
 
 QWidget *createFrame(const ControlSpec &row, QWidget *container) {
   if (row.border == Border::None)
-    return new QFrame(container);
-  auto *frame = new QGroupBox(QString::fromUtf8(row.text), container);
-  return frame;
+    return new BorderlessFrame(container);
+  return new QGroupBox(QString::fromUtf8(row.text), container);
 }
 
 QWidget *createLabel(const ControlSpec &row, QWidget *container) {
@@ -45,17 +46,6 @@ QWidget *createLabel(const ControlSpec &row, QWidget *container) {
   if (row.selectable)
     label->setSelectable();
   return label;
-}
-
-QWidget *createRectangle(QWidget *container) {
-  // An outline drawn on the container, beneath and transparent to the
-  // controls it surrounds.
-  auto *shape = new QFrame(container);
-  shape->setFrameStyle(QFrame::Box | QFrame::Plain);
-  shape->setLineWidth(1);
-  shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-  shape->setFocusPolicy(Qt::NoFocus);
-  return shape;
 }
 
 QWidget *createTextBox(const ControlSpec &row, QWidget *container) {
@@ -84,13 +74,13 @@ QWidget *createWidget(const ControlSpec &row, QWidget *container) {
   case Kind::Label:
     return createLabel(row, container);
   case Kind::Rectangle:
-    return createRectangle(container);
+    return new OutlineShape(container);
   case Kind::TextBox:
     return createTextBox(row, container);
   case Kind::ComboBox:
     return new UnitComboBox(container);
   case Kind::OptionButton: {
-    auto *option = new QRadioButton(QString::fromUtf8(row.text), container);
+    auto *option = new OptionButton(QString::fromUtf8(row.text), container);
     option->setChecked(row.chosen);
     return option;
   }

@@ -64,10 +64,12 @@ void frmBJT::buildControls() {
   picNPN->raise();
 
   m_panel = std::make_unique<WindowPanel>(
-      *this, WindowPanel::Controls{.txtBJT = txtBJT,
-                                   .lblBJT = controlArrayNamed<CaptionLabel, 14>(byName, "lblBJT"),
-                                   .cboScala = cboScala,
-                                   .optSatura = optSatura});
+      *this,
+      WindowPanel::Controls{.txtBJT = txtBJT,
+                            .lblBJT = controlArrayNamed<CaptionLabel, 14>(byName, "lblBJT"),
+                            .cboScala = cboScala,
+                            .optSatura = optSatura,
+                            .picResistenza = controlNamed<PictureBox>(byName, "picResistenza")});
   m_calculator = std::make_unique<Calculator>(*m_panel);
 
   QWidget *previous = nullptr;

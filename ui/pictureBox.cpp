@@ -2,9 +2,50 @@
 
 #include "ui/bitmapSet.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+
+namespace {
+
+// Qt exposes a plain frame as a top-level window, which screen readers skip
+// as inactive; a picture box is an image.
+class PictureBoxInterface : public QAccessibleWidget, public QAccessibleImageInterface {
+public:
+  explicit PictureBoxInterface(PictureBox *box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    if (picture()->isCovered())
+      state.invisible = true;
+    return state;
+  }
+
+  void *interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ImageInterface)
+      return static_cast<QAccessibleImageInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QString imageDescription() const override { return text(QAccessible::Name); }
+  QSize imageSize() const override { return picture()->contentsRect().size(); }
+  QPoint imagePosition() const override {
+    return picture()->mapToGlobal(picture()->contentsRect().topLeft());
+  }
+
+private:
+  PictureBox *picture() const { return static_cast<PictureBox *>(widget()); }
+};
+
+QAccessibleInterface *pictureBoxInterface(const QString &className, QObject *object) {
+  if (className == QLatin1String(PictureBox::staticMetaObject.className()))
+    return new PictureBoxInterface(static_cast<PictureBox *>(object));
+  return nullptr;
+}
+
+} // namespace
 
 // The box fills its whole area (the background, then the border and the
 // drawing), so Qt need not paint what lies beneath it: the circuit hidden
@@ -12,6 +53,38 @@
 PictureBox::PictureBox(const QString &resource, QWidget *parent)
     : QFrame(parent), m_resource(resource) {
   setAutoFillBackground(true);
+  QAccessible::installFactory(pictureBoxInterface);
+}
+
+bool PictureBox::isCovered() const {
+  const QWidget *container = parentWidget();
+  if (!container)
+    return false;
+  const QObjectList &stacked = container->children(); // the last one in front
+  for (qsizetype i = stacked.indexOf(this) + 1; i < stacked.size(); ++i) {
+    const auto *above = qobject_cast<const PictureBox *>(stacked[i]);
+    if (above && !above->isHidden() && above->geometry().contains(geometry()))
+      return true;
+  }
+  return false;
+}
+
+// Brought to the front, the box shows again and the one it covers no longer
+// does: screen readers are told of both.
+bool PictureBox::event(QEvent *event) {
+  const bool handled = QFrame::event(event);
+  if (event->type() == QEvent::ZOrderChange && parentWidget()) {
+    for (QObject *sibling : parentWidget()->children()) {
+      auto *picture = qobject_cast<PictureBox *>(sibling);
+      if (!picture || !picture->geometry().intersects(geometry()))
+        continue;
+      QAccessible::State changed;
+      changed.invisible = true;
+      QAccessibleStateChangeEvent notice(picture, changed);
+      QAccessible::updateAccessibility(&notice);
+    }
+  }
+  return handled;
 }
 
 void PictureBox::paintEvent(QPaintEvent *event) {

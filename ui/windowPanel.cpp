@@ -1,10 +1,14 @@
 #include "ui/windowPanel.h"
 
+#include "calc/controls.h"
 #include "runtime/errors.h"
 #include "ui/captionLabel.h"
 #include "ui/inputBox.h"
+#include "ui/pictureBox.h"
+#include "ui/spokenNotice.h"
 #include "ui/unitComboBox.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QRadioButton>
 
@@ -19,7 +23,11 @@ template <class Array> auto element(const Array &array, int16_t index) {
 } // namespace
 
 WindowPanel::WindowPanel(QWidget &window, const Controls &controls)
-    : m_window(window), m_controls(controls) {}
+    : m_window(window), m_controls(controls) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  m_notice = new SpokenNotice(&window);
+#endif
+}
 
 QString WindowPanel::boxText(int16_t index) const {
   return element(m_controls.txtBJT, index)->text();
@@ -41,8 +49,13 @@ void WindowPanel::setCaption(int16_t index, const QString &text) {
   element(m_controls.lblBJT, index)->setCaption(text);
 }
 
+// The base resistor's tooltip, what to fit, is also the description of the
+// resistor picture, a Tab stop beside it: a keyboard user hears it there,
+// as the picture is reached and with the screen reader's Where Am I.
 void WindowPanel::setToolTip(int16_t index, const QString &text) {
   element(m_controls.lblBJT, index)->setToolTip(text);
+  if (index == label::BaseResistor)
+    m_controls.picResistenza->setAccessibleDescription(text);
 }
 
 int16_t WindowPanel::selectedUnit() const { return m_controls.cboScala->listIndex(); }
@@ -70,4 +83,13 @@ void WindowPanel::showMessage(const QString &prompt, MsgBoxStyle style, const QS
       style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
   QMessageBox box(icon, title, prompt, QMessageBox::Ok, &m_window);
   box.exec();
+}
+
+void WindowPanel::announce(const QString &text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QAccessibleAnnouncementEvent announcement(&m_window, text);
+  QAccessible::updateAccessibility(&announcement);
+#else
+  m_notice->say(text);
+#endif
 }

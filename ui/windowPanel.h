@@ -7,8 +7,10 @@
 
 class CaptionLabel;
 class InputBox;
+class PictureBox;
 class QRadioButton;
 class QWidget;
+class SpokenNotice;
 class UnitComboBox;
 
 // The calculation's view of the window: its input boxes, labels, unit
@@ -22,6 +24,8 @@ public:
     std::array<CaptionLabel *, 14> lblBJT{};
     UnitComboBox *cboScala = nullptr;
     std::array<QRadioButton *, 3> optSatura{};
+    // Its description is what to fit, as the base resistor's tooltip says.
+    PictureBox *picResistenza = nullptr;
   };
 
   // Where message boxes go: by default a modal QMessageBox over the window;
@@ -45,9 +49,12 @@ public:
   bool multiplierChosen(int16_t index) const override;
   QString multiplierCaption(int16_t index) const override;
   void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) override;
+  void announce(const QString &text) override;
 
 private:
   QWidget &m_window;
   Controls m_controls;
   MessageHandler m_messageHandler;
+  // Says announcements where Qt has no announcement event of its own.
+  SpokenNotice *m_notice = nullptr;
 };

@@ -51,6 +51,33 @@ entries=$(tree items "$app" "combo box" "Unità della Corrente di Collettore" | 
 echo "AT-SPI: the unit selector lists $entries"
 stop
 
+# The pictures are images, the circuit behind the other one not showing; the
+# type options lie in their named group; nothing is a top-level frame, which
+# a screen reader would skip as an inactive window. Chosen from the keyboard,
+# PNP brings its circuit to the front.
+where="roles"
+start
+has() { grep -qxF -- "$2" <<<"$1" || fail "$where: no line '$2' in the tree:"$'\n'"$1"; }
+shown=$(tree dump "$app" | sed 's/^ *//')
+has "$shown" "image 'Circuito NPN'"
+has "$shown" "image 'Circuito PNP' [not showing]"
+has "$shown" "image 'Resistenza'"
+has "$shown" "image 'Transistor'"
+has "$shown" "panel 'Tipo di transistor'"
+! grep -q '^frame' <<<"$shown" || fail "$where: frames in the tree: $(grep '^frame' <<<"$shown")"
+[ "$(tree dump "$app" | grep -A2 "panel 'Tipo di transistor'" | sed 's/^ *//' | tail -n 2 | paste -sd,)" = \
+  "radio button 'NPN',radio button 'PNP'" ] || fail "$where: the type options are not in their group"
+xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Down
+for _ in $(seq 20); do
+  shown=$(tree dump "$app" | sed 's/^ *//')
+  grep -qxF "image 'Circuito NPN' [not showing]" <<<"$shown" && break
+  sleep 0.25
+done
+has "$shown" "image 'Circuito NPN' [not showing]"
+has "$shown" "image 'Circuito PNP'"
+echo "AT-SPI: images, the covered circuit not showing, the type options in their group; PNP chosen by key shows its circuit"
+stop
+
 # A calculation typed as a user types it, in the C locale and in Italian:
 # collector voltage 12, collector current 5.5 (the point becomes a comma) in
 # mA, Enter in the current box; gain 160, base 5 V and x 3 from the start.

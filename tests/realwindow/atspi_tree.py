@@ -115,10 +115,13 @@ def text_of(node):
 
 
 def dump(node, depth=0, out=sys.stdout):
-    """Prints the tree below node: role, name and description, indented."""
+    """Prints the tree below node: role, name and description, indented;
+    "[not showing]" marks a node that a screen reader takes as not shown."""
     line = "  " * depth + f"{role(node)} {name(node)!r}"
     if description(node):
         line += f" ({description(node)!r})"
+    if not node.get_state_set().contains(Atspi.StateType.SHOWING):
+        line += " [not showing]"
     print(line.replace("\n", "\\n"), file=out)
     for child in children(node):
         dump(child, depth + 1, out)
@@ -134,7 +137,8 @@ def _by_name(pattern):
 
 
 USAGE = """usage: atspi_tree.py COMMAND APP [ROLE NAME]
-  dump APP              the application's tree: role, name, (description)
+  dump APP              the application's tree: role, name, (description),
+                        [not showing]
   text APP ROLE NAME    what that control shows (a box's text, a label's)
   items APP ROLE NAME   the names of the list items below that control
 NAME is the control's name or the text of its label; ending in *, it matches
