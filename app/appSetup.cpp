@@ -2,6 +2,7 @@
 
 #include "identity.h"
 #include "ui/frmBJT.h"
+#include "ui/lightPalette.h"
 #include "version.h"
 
 #include <QApplication>
@@ -36,4 +37,5 @@ void setUpApplication() {
   // Drawn at build time at each size a window manager asks for, the 32 px
   // one from its own bitmap; see ui/bitmapSet.h.
   QApplication::setWindowIcon(frmBJT::programIcon());
+  keepLightPalette();
 }

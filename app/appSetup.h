@@ -1,7 +1,8 @@
 #pragma once
 
 // Names the application, sets the Italian locale, loads Qt's Italian
-// translation and sets the application icon and style.
+// translation, sets the application icon and keeps the light palette the
+// window's colours were chosen for (ui/lightPalette.h).
 // Called once, right after the QApplication is made; the start-up benchmark
 // calls it too, so that it measures the same set-up as the program.
 void setUpApplication();

@@ -545,6 +545,103 @@ private slots:
     }
   }
 
+  // Where every line fits, a label draws as Qt's own label with the same
+  // settings, framed or not.
+  void aLabelWhoseLinesFitDrawsAsQtsOwn_data() {
+    QTest::addColumn<int>("label");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("base current") << 9 << u"corrente di base: 93,75 \u00B5A"_s;
+    QTest::newRow("framed rounded value") << 11 << QStringLiteral("45,9K");
+    QTest::newRow("formula panel, last line cut at its foot")
+        << 12 << QStringLiteral("Ic= Vc / Rc\r\nIb= (Ic / Hfe) x 3\r\nRb= (5V-0,7V) / Ib");
+    QTest::newRow("two-line caption") << 0 << QStringLiteral("  Tensione   di Collettore ");
+  }
+  void aLabelWhoseLinesFitDrawsAsQtsOwn() {
+    QFETCH(int, label);
+    QFETCH(QString, caption);
+    frmBJT w;
+    WindowInspector c(w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    CaptionLabel *shown = c.lblBJT[std::size_t(label)];
+    shown->setCaption(caption);
+    QLabel qts(shown->parentWidget());
+    qts.setTextFormat(Qt::PlainText);
+    qts.setWordWrap(true);
+    qts.setGeometry(shown->geometry());
+    qts.setFont(shown->font());
+    qts.setPalette(shown->palette());
+    qts.setAutoFillBackground(shown->autoFillBackground());
+    qts.setFrameStyle(shown->frameStyle());
+    qts.setLineWidth(shown->lineWidth());
+    qts.setAlignment(shown->alignment());
+    qts.setText(shown->text());
+    qts.show();
+    QCOMPARE(shown->grab().toImage(), qts.grab().toImage());
+  }
+
+  // A line that does not fit its label leaves no pixel at any scale, in a
+  // label as it starts and once it is ready for selection: the label looks
+  // as one that holds only the lines above it. A last line whose letters fit
+  // but whose foot is cut still shows.
+  void noPartOfAHiddenLineShows_data() {
+    QTest::addColumn<int>("label");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("linesThatFit");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<bool>("selectionReady");
+    const QList<std::tuple<const char *, int, QString, QString>> cases{
+        {"second line", 10, QStringLiteral("resistenza di base: 19.111 Ohm\r\n(19,11K)"),
+         QStringLiteral("resistenza di base: 19.111 Ohm")},
+        {"wrapped line", 10, QStringLiteral("resistenza di base: 45.866 Ohm  (45,866 Kohm)"),
+         QStringLiteral("resistenza di base: 45.866 Ohm  (45,866")},
+        {"formula panel", 12, QStringLiteral("a\r\nb\r\nc\r\nd"), QStringLiteral("a\r\nb\r\nc")},
+    };
+    for (const auto &[name, label, caption, fitting] : cases)
+      for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0})
+        for (const bool ready : {false, true})
+          QTest::addRow("%s at %g%s", name, scale, ready ? ", selectable" : "")
+              << label << caption << fitting << scale << ready;
+  }
+  void noPartOfAHiddenLineShows() {
+    QFETCH(int, label);
+    QFETCH(QString, caption);
+    QFETCH(QString, linesThatFit);
+    QFETCH(qreal, scale);
+    QFETCH(bool, selectionReady);
+    frmBJT w;
+    WindowInspector c(w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    CaptionLabel *shown = c.lblBJT[std::size_t(label)];
+    CaptionLabel fitting(shown->parentWidget());
+    fitting.setGeometry(shown->geometry());
+    fitting.setFont(shown->font());
+    fitting.setPalette(shown->palette());
+    fitting.setAlignment(shown->alignment());
+    fitting.show();
+    shown->setCaption(caption);
+    fitting.setCaption(linesThatFit);
+    if (selectionReady) {
+      shown->setSelectable();
+      fitting.setSelectable();
+      for (CaptionLabel *l : {shown, &fitting})
+        QTest::mousePress(l, Qt::LeftButton, {}, QPoint(1, 1));
+    }
+    const auto draw = [scale](QWidget *widget) {
+      QImage image((QSizeF(widget->size()) * scale).toSize(), QImage::Format_RGB32);
+      image.setDevicePixelRatio(scale);
+      image.fill(Qt::white);
+      widget->render(&image);
+      return image;
+    };
+    QCOMPARE(draw(shown), draw(&fitting));
+    QCOMPARE(shown->caption(), caption); // all of it is still the label's text
+    fitting.setCaption(linesThatFit.section(QStringLiteral("\r\n"), 0, -2));
+    if (linesThatFit.contains(u'\r'))
+      QVERIFY(draw(shown) != draw(&fitting));
+  }
+
   // The standard values and the power are the base resistor's tooltip,
   // which a screen reader reads as the label's description.
   void screenReadersHearWhatToFit() {

@@ -4,7 +4,9 @@
 
 // A label of fixed size whose caption may hold CR LF pairs: the caption reads
 // back exactly as it was set, while the label shows a line break for each
-// pair, wraps long lines at word boundaries and cuts what does not fit.
+// pair, wraps long lines at word boundaries and cuts what does not fit. A
+// line whose letters do not fit above the label's bottom is not drawn at all,
+// so that no fragment of it shows at any scale.
 class CaptionLabel : public QLabel {
   Q_OBJECT
 public:
@@ -22,6 +24,7 @@ public:
   bool isSelectable() const { return m_selectable; }
 
 protected:
+  bool event(QEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
   // A label whose text can be selected offers Copy and Select All, as the
   // input boxes do; QLabel's own menu serves links only.
@@ -30,6 +33,9 @@ protected:
 private:
   // Whether the label became selectable just now.
   bool makeTextSelectable();
+  // Ends the area QLabel draws its text in above the first line that does
+  // not fit.
+  void leaveOutLinesThatDoNotFit();
 
   QString m_caption;
   bool m_selectable = false;

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Starts the calculator on a headless Weston (pixman renderer, a private
+# runtime directory) as a Wayland client, the way a Wayland desktop starts it,
+# and reads what it asked of the compositor from the client's protocol log:
+# one top-level window named after the desktop file, of a fixed size (its
+# least and greatest sizes equal), a surface committed with a buffer, and the
+# program still running after a few seconds.
+# WINDOW_FACTS prints the window's caption and client size
+# (tests/realwindow/windowFacts.cpp).
+#   check.sh PROGRAM APP_ID WINDOW_FACTS WORKDIR
+set -euo pipefail
+prog=$1 app_id=$2 facts=$3 work=$4
+mkdir -p "$work"
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+{ read -r _caption && read -r width && read -r height; } < <(QT_QPA_PLATFORM=offscreen "$facts") ||
+  fail "no size from $facts"
+[ "$width" -gt 0 ] && [ "$height" -gt 0 ] || fail "no size from $facts: ${width}x$height"
+
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+weston_pid= app=
+trap '[ -n "$app" ] && kill $app 2>/dev/null; [ -n "$weston_pid" ] && kill $weston_pid 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
+
+# Weston 10 (Debian 12) names its back end by module and has --use-pixman;
+# Weston 14 (Debian 13) names it plainly and chooses the renderer.
+if weston --help 2>&1 | grep -q -- '--renderer='; then
+  options=(--backend=headless --renderer=pixman)
+else
+  options=(--backend=headless-backend.so --use-pixman)
+fi
+XDG_RUNTIME_DIR=$runtime weston "${options[@]}" --socket=wayland-test --idle-time=0 \
+  --width=1280 --height=1024 >"$work/weston.log" 2>&1 &
+weston_pid=$!
+for _ in $(seq 100); do
+  [ -S "$runtime/wayland-test" ] && break
+  kill -0 $weston_pid 2>/dev/null || fail "weston ended: $(tail -n 5 "$work/weston.log")"
+  sleep 0.1
+done
+[ -S "$runtime/wayland-test" ] || fail "weston made no socket in 10 s"
+
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+  "$prog" >"$work/program.out" 2>"$work/protocol.log" &
+app=$!
+sleep 4
+kill -0 $app 2>/dev/null || fail "the program ended: $(grep -v '^\[' "$work/protocol.log" | tail -n 5)"
+log=$work/protocol.log
+
+# The surface of the top-level window and the window itself.
+xdg_surface=$(sed -n 's/.*get_xdg_surface(new id xdg_surface@\([0-9]*\), wl_surface@\([0-9]*\)).*/\1 \2/p' "$log")
+[ "$(printf '%s\n' "$xdg_surface" | grep -c .)" -eq 1 ] || fail "expected one window surface, got: $xdg_surface"
+read -r xdg surface <<<"$xdg_surface"
+toplevel=$(sed -n "s/.*xdg_surface@$xdg\.get_toplevel(new id xdg_toplevel@\([0-9]*\)).*/\1/p" "$log")
+[ -n "$toplevel" ] || fail "the window surface is no top-level window"
+
+grep -qF "xdg_toplevel@$toplevel.set_app_id(\"$app_id\")" "$log" ||
+  fail "app id: $(grep -o "xdg_toplevel@$toplevel.set_app_id(.*)" "$log" || echo none)"
+min=$(grep -o "xdg_toplevel@$toplevel.set_min_size([0-9, ]*)" "$log" | tail -n 1 | grep -o '([0-9, ]*)')
+max=$(grep -o "xdg_toplevel@$toplevel.set_max_size([0-9, ]*)" "$log" | tail -n 1 | grep -o '([0-9, ]*)')
+[ "$min" = "($width, $height)" ] && [ "$max" = "$min" ] || fail "least size $min, greatest size $max"
+grep -q "xdg_surface@$xdg.configure(" "$log" || fail "the compositor never configured the window"
+grep -q "wl_surface@$surface.attach(wl_buffer@" "$log" || fail "no buffer attached to the window"
+sed -n "/wl_surface@$surface.attach(wl_buffer@/,\$p" "$log" | grep -q "wl_surface@$surface.commit()" ||
+  fail "the buffer was never committed"
+! grep -q "xdg_toplevel@$toplevel.destroy()" "$log" || fail "the window was closed"
+echo "app id $app_id, fixed size ${width}x$height, a buffer committed, still running after 4 s"
