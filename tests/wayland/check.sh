@@ -46,7 +46,10 @@ XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland WA
 app=$!
 sleep 4
 kill -0 $app 2>/dev/null || fail "the program ended: $(grep -v '^\[' "$work/protocol.log" | tail -n 5)"
-log=$work/protocol.log
+# libwayland writes an object as name@id up to 1.22 (Debian 12), as name#id
+# from 1.23 (Debian 13): read both as name@id.
+log=$work/protocol-objects.log
+sed 's/\([A-Za-z0-9_]\)#\([0-9]\)/\1@\2/g' "$work/protocol.log" >"$log"
 
 # The surface of the top-level window and the window itself.
 xdg_surface=$(sed -n 's/.*get_xdg_surface(new id xdg_surface@\([0-9]*\), wl_surface@\([0-9]*\)).*/\1 \2/p' "$log")
