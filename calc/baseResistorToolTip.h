@@ -8,9 +8,9 @@
 //   Valori normalizzati per difetto: E12 8,2K · E24 8,2K · E96 8,87K
 //   Potenza su Rb: 2,1 mW
 // Each value is the largest of its series not above `Rb` ("nessuno" below
-// 1 ohm); the power is (Vbb - 0,7 V)^2 / Rb, for the computed resistor. A
-// resistor that is not positive and finite (a base voltage below 0,7 V) has
-// nothing to buy: the text is empty.
+// 1 ohm); the power is (Vbb - the base-emitter drop)^2 / Rb, for the
+// computed resistor. A resistor that is not positive and finite (a base
+// voltage below the drop) has nothing to buy: the text is empty.
 QString baseResistorToolTip(float Rb, int16_t Vbb);
 
 // A power in watts with two significant digits and the unit that keeps one to

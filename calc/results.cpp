@@ -115,7 +115,8 @@ QString Calculator::spokenResults(const QString &toFit) const {
   add(panel.caption(label::BaseResistor));
   if (const QString value = panel.caption(label::ResistorValue); !value.isEmpty())
     add(QStringLiteral("Resistenza di base: ") + value);
-  if (const QString power = panel.caption(label::Power); power.simplified() != u"Watt:")
+  if (const QString power = panel.caption(label::Power);
+      power.simplified() != QLatin1String(PowerCaption))
     add(power);
   for (const QString &line : toFit.split(u'\n'))
     add(line);

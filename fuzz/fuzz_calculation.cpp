@@ -13,6 +13,7 @@
 #include "tests/fakePanel.h"
 
 #include "calc/controls.h"
+#include "calc/transistor.h"
 #include "runtime/conversions.h"
 #include "runtime/resume.h"
 
@@ -130,7 +131,7 @@ void checkRun(const FakePanel &panel, std::size_t firstMessage, const QString &c
       fail("a result that is not a number", panel);
   }
 
-  const QString watt = QStringLiteral("Watt:");
+  const QString watt = QString::fromLatin1(PowerCaption);
   if (stopped) {
     if (!c[label::BaseCurrent].isEmpty() || !c[label::BaseResistor].isEmpty() ||
         !c[label::ResistorValue].isEmpty() || c[label::Power] != watt)
@@ -139,8 +140,8 @@ void checkRun(const FakePanel &panel, std::size_t firstMessage, const QString &c
   }
 
   // A complete run: the power is either unknown or a number.
-  if (c[label::Power] != watt &&
-      !(c[label::Power].startsWith(QStringLiteral("Watt:  ")) && number(c[label::Power].mid(7))))
+  if (c[label::Power] != watt && !(c[label::Power].startsWith(watt + QStringLiteral("  ")) &&
+                                   number(c[label::Power].mid(watt.size() + 2))))
     fail("power label", panel);
   if (c[label::BaseResistor].isEmpty()) {
     if (!c[label::ResistorValue].isEmpty())
@@ -149,7 +150,7 @@ void checkRun(const FakePanel &panel, std::size_t firstMessage, const QString &c
   }
 
   // A base resistor is shown: it must go with the base current shown and the
-  // base voltage, Rb = (Vbb - 0.7 V) / Ib.
+  // base voltage, Rb = (Vbb - the base-emitter drop) / Ib.
   const auto current = shownBaseCurrent(c[label::BaseCurrent]);
   if (!current)
     fail("base resistor without a base current in a unit", panel);
@@ -181,7 +182,7 @@ void checkRun(const FakePanel &panel, std::size_t firstMessage, const QString &c
   // as 0 or a resistor of 0 ohms carries no information to check.
   if (current->number == 0 || *ohms == 0)
     return;
-  const double expected = (double(vbb) - 0.7) / *ohms;
+  const double expected = (double(vbb) - BaseEmitterDrop) / *ohms;
   const double tolerance = 0.005 / std::fabs(current->number) + 0.5 / std::fabs(*ohms) + 2e-6;
   if (std::fabs(expected - current->amperes) > tolerance * std::fabs(current->amperes))
     fail("base resistor does not go with base voltage and base current", panel);

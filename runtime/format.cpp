@@ -55,7 +55,7 @@ void roundedDigits(double value, int significant, int decimals, std::string &who
     if (i >= 0)
       ++digits[i];
     else {
-      digits.insert(0, "1");
+      digits.insert(digits.begin(), '1');
       ++point;
     }
   }

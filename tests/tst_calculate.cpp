@@ -190,12 +190,12 @@ private slots:
         << QStringList{"12", "1000", "", "100", "5"} << 1
         << QStringList{u"corrente di base: 120 µA. resistenza di base: 35.833 Ohm (35,83K). "
                        u"Resistenza di base: 35,8K. Watt: 0,14. Valori normalizzati per difetto: "
-                       u"E12 33K · E24 33K · E96 35,7K. Potenza su Rb: 520 µW."_qs};
+                       u"E12 33K · E24 33K · E96 35,7K. Potenza su Rb: 520 µW."_s};
     QTest::newRow("no voltage, no power")
         << QStringList{"", "", "10", "160", "5"} << 1
         << QStringList{u"corrente di base: 62 µA. resistenza di base: 69.355 Ohm (69,35K). "
                        u"Resistenza di base: 69,3K. Valori normalizzati per difetto: "
-                       u"E12 68K · E24 68K · E96 68,1K. Potenza su Rb: 270 µW."_qs};
+                       u"E12 68K · E24 68K · E96 68,1K. Potenza su Rb: 270 µW."_s};
     QTest::newRow("no unit: only the base current")
         << QStringList{"", "", "20", "160", "5"} << -1
         << QStringList{"corrente di base: 0 ERR."};

@@ -550,7 +550,7 @@ private slots:
   void aLabelWhoseLinesFitDrawsAsQtsOwn_data() {
     QTest::addColumn<int>("label");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("base current") << 9 << u"corrente di base: 93,75 \u00B5A"_qs;
+    QTest::newRow("base current") << 9 << u"corrente di base: 93,75 \u00B5A"_s;
     QTest::newRow("framed rounded value") << 11 << QStringLiteral("45,9K");
     QTest::newRow("formula panel, last line cut at its foot")
         << 12 << QStringLiteral("Ic= Vc / Rc\r\nIb= (Ic / Hfe) x 3\r\nRb= (5V-0,7V) / Ib");
@@ -700,7 +700,7 @@ private slots:
     QAccessibleInterface *said = QAccessible::queryAccessibleInterface(notice);
     QCOMPARE(said->role(), QAccessible::Notification);
     QVERIFY(said->text(QAccessible::Name)
-                .startsWith(u"corrente di base: 360 \u00B5A. resistenza di base: 11.944 Ohm"_qs));
+                .startsWith(u"corrente di base: 360 \u00B5A. resistenza di base: 11.944 Ohm"_s));
     QVERIFY(said->text(QAccessible::Name).endsWith(QStringLiteral("Potenza su Rb: 1,5 mW.")));
     QVERIFY(!said->state().invisible);
     QVERIFY(!said->state().focusable);

@@ -4,7 +4,7 @@ the keyboard alone: the window's title at start, a name for every Tab stop,
 the focus in the collector-voltage box after a type is chosen with an arrow
 key, the results after Enter with no further key, and a message box's text.
 
-    dbus-run-session -- orca_check.py PROGRAM WORKDIR      (DISPLAY set)
+    dbus-run-session -- orca_check.py PROGRAM WORKDIR CAPTION      (DISPLAY set)
 
 Orca runs with the settings of orca-customizations.py beside this file: it
 speaks only into its debug log (WORKDIR/orca-debug.log), which this script
@@ -25,7 +25,6 @@ SPOKEN = "SPEECH OUTPUT: '"
 # What follows the utterance: Orca 43 writes its voice as a dictionary,
 # Orca 48 as ACSS(...).
 VOICE = re.compile(r"'\s*(\{.*\}|ACSS\(.*\)|None)?\s*$", re.S)
-CAPTION = "BJT Base Resistor Calculator 0.2"
 
 
 class Failure(Exception):
@@ -140,7 +139,7 @@ def said_in_order(fragments):
     return test
 
 
-def check(program, work):
+def check(program, work, caption):
     orca = Orca(work)
     app = None
     try:
@@ -152,7 +151,7 @@ def check(program, work):
             stdout=open(os.path.join(work, "orca-app-out.txt"), "wb"), stderr=subprocess.STDOUT)
         window = xdotool("search", "--sync", "--onlyvisible", "--pid", str(app.pid)).split()[0]
         xdotool("windowfocus", "--sync", window)
-        step(orca, "start", "", CAPTION, "Tensione di Collettore")
+        step(orca, "start", "", caption, "Tensione di Collettore")
 
         # Every Tab stop after the first box, around to it again.
         for name in ["Resistenza di Collettore", "Corrente di Collettore",
@@ -195,12 +194,12 @@ def check(program, work):
 
 
 def main(argv):
-    if len(argv) != 3:
-        sys.exit("usage: orca_check.py PROGRAM WORKDIR")
+    if len(argv) != 4:
+        sys.exit("usage: orca_check.py PROGRAM WORKDIR CAPTION")
     os.makedirs(argv[2], exist_ok=True)
     started = time.monotonic()
     try:
-        check(os.path.abspath(argv[1]), argv[2])
+        check(os.path.abspath(argv[1]), argv[2], argv[3])
     except (Failure, subprocess.CalledProcessError) as error:
         sys.exit("FAIL: %s" % error)
     print("Orca: every step said what it must, in %.0f s" % (time.monotonic() - started))

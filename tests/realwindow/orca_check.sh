@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Runs Debian's Orca against the calculator in a real X server (Xvfb), on a
 # private D-Bus session, and checks what it says while the window is used
-# with the keyboard alone (orca_check.py).
-#   orca_check.sh PROGRAM WORKDIR
+# with the keyboard alone (orca_check.py). WINDOW_FACTS prints the window's
+# caption, which Orca must say first (windowFacts.cpp).
+#   orca_check.sh PROGRAM WORKDIR WINDOW_FACTS
 # Orca refuses to start beside another Orca of the same user (the user's own
 # screen reader, or this test running for another build), so the test runs
 # in a PID namespace of its own, where it sees none; whatever the test
 # starts ends with it.
 set -euo pipefail
-prog=$(realpath "$1") work=$2
+prog=$(realpath "$1") work=$2 facts=$(realpath "$3")
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$work"
 
@@ -28,8 +29,11 @@ if [ -z "${BJT_ORCA_CHECK_ISOLATED:-}" ]; then
       exit 1
     fi
   fi
-  exec "${ns[@]}" bash "$0" "$prog" "$work"
+  exec "${ns[@]}" bash "$0" "$prog" "$work" "$facts"
 fi
+
+caption=$(QT_QPA_PLATFORM=offscreen "$facts" | head -n 1)
+[ -n "$caption" ] || { echo "FAIL: no caption from $facts" >&2; exit 1; }
 
 fifo=$(mktemp -u); mkfifo "$fifo"
 Xvfb -displayfd 4 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 4>"$fifo" 2>/dev/null &
@@ -39,4 +43,4 @@ export DISPLAY=:$num
 trap 'kill $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
 export PYTHONIOENCODING=utf-8
 # Debian's python3-gi and Orca serve Debian's python3, whatever comes first in PATH.
-dbus-run-session -- /usr/bin/python3 "$here/orca_check.py" "$prog" "$work"
+dbus-run-session -- /usr/bin/python3 "$here/orca_check.py" "$prog" "$work" "$caption"

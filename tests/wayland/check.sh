@@ -5,14 +5,19 @@
 # one top-level window named after the desktop file, of a fixed size (its
 # least and greatest sizes equal), a surface committed with a buffer, and the
 # program still running after a few seconds.
-#   check.sh PROGRAM APP_ID WIDTH HEIGHT WORKDIR
+# WINDOW_FACTS prints the window's caption and client size
+# (tests/realwindow/windowFacts.cpp).
+#   check.sh PROGRAM APP_ID WINDOW_FACTS WORKDIR
 set -euo pipefail
-prog=$1 app_id=$2 width=$3 height=$4 work=$5
+prog=$1 app_id=$2 facts=$3 work=$4
 mkdir -p "$work"
 fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+{ read -r _caption && read -r width && read -r height; } < <(QT_QPA_PLATFORM=offscreen "$facts") ||
+  fail "no size from $facts"
+[ "$width" -gt 0 ] && [ "$height" -gt 0 ] || fail "no size from $facts: ${width}x$height"
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
