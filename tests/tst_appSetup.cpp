@@ -1,7 +1,7 @@
 #include "app/appSetup.h"
 #include "windowInspector.h"
 #include "ui/frmBJT.h"
-#include "ui/captionLabel.h"
+#include "ui/lineBreakLabel.h"
 #include "ui/inputBox.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 #include "app/appSetup.h"
-#include "ui/captionLabel.h"
+#include "ui/lineBreakLabel.h"
 #include "windowInspector.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
@@ -58,7 +58,7 @@ class ContrastTest : public QObject {
     };
     add(c.Label1, QPalette::WindowText);
     add(c.Label2, QPalette::WindowText);
-    for (CaptionLabel *label : c.lblBJT)
+    for (LineBreakLabel *label : c.lblBJT)
       if (!label->isHidden())
         add(label, label->foregroundRole(), label->frameWidth());
     for (InputBox *box : c.txtBJT)

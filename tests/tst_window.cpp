@@ -1,5 +1,5 @@
 #include "ui/bitmapSet.h"
-#include "ui/captionLabel.h"
+#include "ui/lineBreakLabel.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
 #include "windowInspector.h"
@@ -191,7 +191,7 @@ private slots:
     frmBJT w;
     WindowInspector c(w);
     // Each caption wraps only where the rectangle was made for it and is not cut.
-    for (CaptionLabel *label : w.findChildren<CaptionLabel *>()) {
+    for (LineBreakLabel *label : w.findChildren<LineBreakLabel *>()) {
       if (label->text().isEmpty() || label == c.Label2)
         continue;
       const QFontMetrics metrics(label->font());
@@ -216,7 +216,7 @@ private slots:
   void everyCaptionIsFullyVisible() {
     frmBJT w;
     WindowInspector c(w);
-    for (CaptionLabel *label : w.findChildren<CaptionLabel *>()) {
+    for (LineBreakLabel *label : w.findChildren<LineBreakLabel *>()) {
       if (label->text().isEmpty() || label->isHidden())
         continue;
       const QRect needed = label->fontMetrics().boundingRect(
@@ -511,13 +511,13 @@ private slots:
         {11, QStringLiteral("4,29999E+12K")},
         {13, QStringLiteral("Watt:  0,066")}};
     for (const auto &[i, text] : results) {
-      CaptionLabel *result = c.lblBJT[std::size_t(i)];
+      LineBreakLabel *result = c.lblBJT[std::size_t(i)];
       c.panel.setCaption(int16_t(i), text);
       QVERIFY(result->isSelectable());
       QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
       QVERIFY(result->accessibleName().isEmpty());
 
-      CaptionLabel plain(result->parentWidget());
+      LineBreakLabel plain(result->parentWidget());
       plain.setGeometry(result->geometry());
       plain.setFont(result->font());
       plain.setPalette(result->palette());
@@ -563,7 +563,7 @@ private slots:
     WindowInspector c(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    CaptionLabel *shown = c.lblBJT[std::size_t(label)];
+    LineBreakLabel *shown = c.lblBJT[std::size_t(label)];
     shown->setCaption(caption);
     QLabel qts(shown->parentWidget());
     qts.setTextFormat(Qt::PlainText);
@@ -613,8 +613,8 @@ private slots:
     WindowInspector c(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    CaptionLabel *shown = c.lblBJT[std::size_t(label)];
-    CaptionLabel fitting(shown->parentWidget());
+    LineBreakLabel *shown = c.lblBJT[std::size_t(label)];
+    LineBreakLabel fitting(shown->parentWidget());
     fitting.setGeometry(shown->geometry());
     fitting.setFont(shown->font());
     fitting.setPalette(shown->palette());
@@ -625,7 +625,7 @@ private slots:
     if (selectionReady) {
       shown->setSelectable();
       fitting.setSelectable();
-      for (CaptionLabel *l : {shown, &fitting})
+      for (LineBreakLabel *l : {shown, &fitting})
         QTest::mousePress(l, Qt::LeftButton, {}, QPoint(1, 1));
     }
     const auto draw = [scale](QWidget *widget) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/captionLabel.h"
+#include "ui/lineBreakLabel.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
 #include "ui/outlineShape.h"
@@ -46,9 +46,9 @@ public:
   QGroupBox *const fraOPT = control<QGroupBox>("fraOPT");
   OutlineShape *const Shape2 = control<OutlineShape>("Shape2");
   OutlineShape *const Shape3 = control<OutlineShape>("Shape3");
-  CaptionLabel *const Label1 = control<CaptionLabel>("Label1");
-  CaptionLabel *const Label2 = control<CaptionLabel>("Label2");
-  const std::array<CaptionLabel *, 14> lblBJT = array<CaptionLabel, 14>("lblBJT");
+  LineBreakLabel *const Label1 = control<LineBreakLabel>("Label1");
+  LineBreakLabel *const Label2 = control<LineBreakLabel>("Label2");
+  const std::array<LineBreakLabel *, 14> lblBJT = array<LineBreakLabel, 14>("lblBJT");
   const std::array<InputBox *, 5> txtBJT = array<InputBox, 5>("txtBJT");
   const std::array<QRadioButton *, 2> optBjt = array<QRadioButton, 2>("optBjt");
   const std::array<QRadioButton *, 3> optSatura = array<QRadioButton, 3>("optSatura");

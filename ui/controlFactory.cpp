@@ -1,9 +1,9 @@
 #include "ui/controlFactory.h"
 
 #include "ui/borderlessFrame.h"
-#include "ui/captionLabel.h"
 #include "ui/commandButton.h"
 #include "ui/inputBox.h"
+#include "ui/lineBreakLabel.h"
 #include "ui/optionButton.h"
 #include "ui/outlineShape.h"
 #include "ui/pictureBox.h"
@@ -35,7 +35,7 @@ QWidget *createFrame(const ControlSpec &row, QWidget *container) {
 }
 
 QWidget *createLabel(const ControlSpec &row, QWidget *container) {
-  auto *label = new CaptionLabel(container);
+  auto *label = new LineBreakLabel(container);
   label->setCaption(QString::fromUtf8(row.text));
   label->setAlignment(row.alignment);
   if (row.border == Border::Sunken) {
@@ -144,7 +144,7 @@ ControlsByName createControls(std::span<const ControlSpec> rows, QWidget *window
   for (const ControlSpec &row : rows) {
     if (!*row.labelledBy)
       continue;
-    auto *caption = qobject_cast<CaptionLabel *>(byName.value(QString::fromUtf8(row.labelledBy)));
+    auto *caption = qobject_cast<LineBreakLabel *>(byName.value(QString::fromUtf8(row.labelledBy)));
     if (!caption)
       qFatal("control table: %s has no caption %s", qPrintable(controlName(row)), row.labelledBy);
     QWidget *control = byName.value(controlName(row));
@@ -156,7 +156,7 @@ ControlsByName createControls(std::span<const ControlSpec> rows, QWidget *window
   for (const ControlSpec &row : rows) {
     if (!*row.describedBy)
       continue;
-    auto *unit = qobject_cast<CaptionLabel *>(byName.value(QString::fromUtf8(row.describedBy)));
+    auto *unit = qobject_cast<LineBreakLabel *>(byName.value(QString::fromUtf8(row.describedBy)));
     if (!unit)
       qFatal("control table: %s has no unit label %s", qPrintable(controlName(row)),
              row.describedBy);

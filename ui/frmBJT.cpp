@@ -6,11 +6,11 @@
 #include "runtime/errors.h"
 #include "runtime/resume.h"
 #include "ui/bitmapSet.h"
-#include "ui/captionLabel.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
 #include "ui/guard.h"
 #include "ui/inputBox.h"
+#include "ui/lineBreakLabel.h"
 #include "ui/pictureBox.h"
 #include "ui/twips.h"
 #include "ui/unitComboBox.h"
@@ -66,7 +66,7 @@ void frmBJT::buildControls() {
   m_panel = std::make_unique<WindowPanel>(
       *this,
       WindowPanel::Controls{.txtBJT = txtBJT,
-                            .lblBJT = controlArrayNamed<CaptionLabel, 14>(byName, "lblBJT"),
+                            .lblBJT = controlArrayNamed<LineBreakLabel, 14>(byName, "lblBJT"),
                             .cboScala = cboScala,
                             .optSatura = optSatura,
                             .picResistenza = controlNamed<PictureBox>(byName, "picResistenza")});

@@ -2,8 +2,8 @@
 
 #include "calc/controls.h"
 #include "runtime/errors.h"
-#include "ui/captionLabel.h"
 #include "ui/inputBox.h"
+#include "ui/lineBreakLabel.h"
 #include "ui/pictureBox.h"
 #include "ui/spokenNotice.h"
 #include "ui/unitComboBox.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-class CaptionLabel;
+class LineBreakLabel;
 class InputBox;
 class PictureBox;
 class QRadioButton;
@@ -21,7 +21,7 @@ public:
   // The window's controls that the calculation reads and writes.
   struct Controls {
     std::array<InputBox *, 5> txtBJT{};
-    std::array<CaptionLabel *, 14> lblBJT{};
+    std::array<LineBreakLabel *, 14> lblBJT{};
     UnitComboBox *cboScala = nullptr;
     std::array<QRadioButton *, 3> optSatura{};
     // Its description is what to fit, as the base resistor's tooltip says.

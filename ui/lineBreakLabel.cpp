@@ -1,4 +1,4 @@
-#include "ui/captionLabel.h"
+#include "ui/lineBreakLabel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,12 +11,12 @@
 #include <algorithm>
 #include <cmath>
 
-CaptionLabel::CaptionLabel(QWidget *parent) : QLabel(parent) {
+LineBreakLabel::LineBreakLabel(QWidget *parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   setWordWrap(true);
 }
 
-void CaptionLabel::setCaption(const QString &caption) {
+void LineBreakLabel::setCaption(const QString &caption) {
   m_caption = caption;
   QString shown = caption;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -83,7 +83,7 @@ int heightOfFittingLines(const QLabel &label, const QRect &area) {
 // The margin comes on top of the frame's, which QFrame keeps as the contents
 // margins too. Only text laid out from the top keeps its place when the
 // contents shrink.
-void CaptionLabel::leaveOutLinesThatDoNotFit() {
+void LineBreakLabel::leaveOutLinesThatDoNotFit() {
   // Until its polish the label may still change its style, frame and font.
   if (!testAttribute(Qt::WA_WState_Polished))
     return;
@@ -102,7 +102,7 @@ void CaptionLabel::leaveOutLinesThatDoNotFit() {
 
 // Besides a new caption, whatever moves or wraps the lines: the polish, a
 // new size, font or frame.
-bool CaptionLabel::event(QEvent *event) {
+bool LineBreakLabel::event(QEvent *event) {
   const bool handled = QLabel::event(event);
   switch (event->type()) {
   case QEvent::Polish:
@@ -117,17 +117,17 @@ bool CaptionLabel::event(QEvent *event) {
   return handled;
 }
 
-void CaptionLabel::setSelectable() { m_selectable = true; }
+void LineBreakLabel::setSelectable() { m_selectable = true; }
 
 // QLabel then takes the focus on a click (for Ctrl+C), never with Tab.
-bool CaptionLabel::makeTextSelectable() {
+bool LineBreakLabel::makeTextSelectable() {
   if (!m_selectable || (textInteractionFlags() & Qt::TextSelectableByMouse))
     return false;
   setTextInteractionFlags(Qt::TextSelectableByMouse);
   return true;
 }
 
-void CaptionLabel::mousePressEvent(QMouseEvent *event) {
+void LineBreakLabel::mousePressEvent(QMouseEvent *event) {
   // The first click focuses the label as every later one will; the press
   // then starts the selection.
   if (makeTextSelectable())
@@ -135,7 +135,7 @@ void CaptionLabel::mousePressEvent(QMouseEvent *event) {
   QLabel::mousePressEvent(event);
 }
 
-void CaptionLabel::contextMenuEvent(QContextMenuEvent *event) {
+void LineBreakLabel::contextMenuEvent(QContextMenuEvent *event) {
   if (!m_selectable) {
     QLabel::contextMenuEvent(event);
     return;

@@ -2,15 +2,16 @@
 
 #include <QLabel>
 
-// A label of fixed size whose caption may hold CR LF pairs: the caption reads
-// back exactly as it was set, while the label shows a line break for each
-// pair, wraps long lines at word boundaries and cuts what does not fit. A
-// line whose letters do not fit above the label's bottom is not drawn at all,
-// so that no fragment of it shows at any scale.
-class CaptionLabel : public QLabel {
+// Every label of the window, captions and results alike: a label of fixed
+// size whose caption may hold CR LF pairs. The caption reads back exactly as
+// it was set, while the label shows a line break for each pair, wraps long
+// lines at word boundaries and cuts what does not fit. A line whose letters
+// do not fit above the label's bottom is not drawn at all, so that no
+// fragment of it shows at any scale.
+class LineBreakLabel : public QLabel {
   Q_OBJECT
 public:
-  explicit CaptionLabel(QWidget *parent = nullptr);
+  explicit LineBreakLabel(QWidget *parent = nullptr);
 
   QString caption() const { return m_caption; }
   void setCaption(const QString &caption);
