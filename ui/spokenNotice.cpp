@@ -1,18 +1,9 @@
 #include "ui/spokenNotice.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-
-namespace {
-QAccessibleInterface *noticeInterface(const QString &className, QObject *object) {
-  if (className == QLatin1String(SpokenNotice::staticMetaObject.className()))
-    return new QAccessibleWidget(static_cast<SpokenNotice *>(object), QAccessible::Notification);
-  return nullptr;
-}
-} // namespace
+#include "ui/accessibleRole.h"
 
 SpokenNotice::SpokenNotice(QWidget *parent) : QWidget(parent) {
-  QAccessible::installFactory(noticeInterface);
+  exposeInRole<SpokenNotice, QAccessible::Notification>();
   setGeometry(0, 0, 0, 0);
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_TransparentForMouseEvents);
