@@ -8,10 +8,10 @@
 // not what its Qt base class stands for (an outline that is no frame, a
 // notice that is no panel). Installing it again changes nothing.
 template <class Widget, QAccessible::Role role> void exposeInRole() {
-  QAccessible::installFactory([](const QString &className,
-                                 QObject *object) -> QAccessibleInterface * {
-    if (className == QLatin1String(Widget::staticMetaObject.className()))
-      return new QAccessibleWidget(static_cast<Widget *>(object), role);
-    return nullptr;
-  });
+  QAccessible::installFactory(
+      [](const QString &className, QObject *object) -> QAccessibleInterface * {
+        if (className == QLatin1String(Widget::staticMetaObject.className()))
+          return new QAccessibleWidget(static_cast<Widget *>(object), role);
+        return nullptr;
+      });
 }
