@@ -393,7 +393,9 @@ private slots:
     QCOMPARE(description(c.txtBJT[2]), QString()); // its unit is the selector
   }
 
-  // The pictures are images with their names; a circuit covered by the other
+  // The window is a window with its title, not a filler that a screen
+  // reader takes for the group around the multipliers. The pictures are
+  // images with their names; a circuit covered by the other
   // one is not showing. The type options lie in a named group, as the other
   // frames' controls do, and the outlines are nameless decoration: nothing
   // is the top-level frame that Qt makes of a plain QFrame, which screen
@@ -404,6 +406,8 @@ private slots:
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     const auto iface = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); };
+    QCOMPARE(iface(&w)->role(), QAccessible::Window);
+    QCOMPARE(iface(&w)->text(QAccessible::Name), w.windowTitle());
     const QList<std::pair<PictureBox *, QString>> pictures{{c.picNPN, "Circuito NPN"},
                                                            {c.picPNP, "Circuito PNP"},
                                                            {c.picResistenza, "Resistenza"},

@@ -5,6 +5,7 @@
 #include "runtime/conversions.h"
 #include "runtime/errors.h"
 #include "runtime/resume.h"
+#include "ui/accessibleRole.h"
 #include "ui/bitmapSet.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
@@ -29,6 +30,10 @@ const QString baseCaption = QStringLiteral("BJT Base Resistor Calculator");
 
 frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
     : QWidget(parent), m_version(version) {
+  // A plain QWidget reaches screen readers as a filler even when it is a
+  // window; Orca then reads the window's title as the name of the group
+  // around the multipliers, which sit directly in the main frame.
+  exposeInRole<frmBJT, QAccessible::Window>();
   setObjectName(QStringLiteral("frmBJT"));
   setWindowTitle(baseCaption);
   // The window shows the application's icon (app/appSetup.cpp), so that each

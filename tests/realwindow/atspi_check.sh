@@ -52,9 +52,10 @@ echo "AT-SPI: the unit selector lists $entries"
 stop
 
 # The pictures are images, the circuit behind the other one not showing; the
-# type options lie in their named group; nothing is a top-level frame, which
-# a screen reader would skip as an inactive window. Chosen from the keyboard,
-# PNP brings its circuit to the front.
+# type options lie in their named group; the only frame is the window itself,
+# as a screen reader would skip any other as an inactive window, and a window
+# that is no frame has Orca name its title as the multipliers' group. Chosen
+# from the keyboard, PNP brings its circuit to the front.
 where="roles"
 start
 has() { grep -qxF -- "$2" <<<"$1" || fail "$where: no line '$2' in the tree:"$'\n'"$1"; }
@@ -64,7 +65,8 @@ has "$shown" "image 'Circuito PNP' [not showing]"
 has "$shown" "image 'Resistenza'"
 has "$shown" "image 'Transistor'"
 has "$shown" "panel 'Tipo di transistor'"
-! grep -q '^frame' <<<"$shown" || fail "$where: frames in the tree: $(grep '^frame' <<<"$shown")"
+frames=$(grep '^frame' <<<"$shown" || true)
+[ "$frames" = "frame '$(xdotool getwindowname "$win")'" ] || fail "$where: the frames in the tree are not the window alone:"$'\n'"$frames"
 [ "$(tree dump "$app" | grep -A2 "panel 'Tipo di transistor'" | sed 's/^ *//' | tail -n 2 | paste -sd,)" = \
   "radio button 'NPN',radio button 'PNP'" ] || fail "$where: the type options are not in their group"
 xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Down

@@ -121,6 +121,7 @@ def step(orca, where, keys, *fragments):
         orca, where, lambda said: all(any(f in u for u in said) for f in fragments),
         " and ".join(repr(f) for f in fragments))
     print("%s: %s" % (where, " | ".join(said)))
+    return said
 
 
 def said_in_order(fragments):
@@ -153,12 +154,15 @@ def check(program, work, caption):
         xdotool("windowfocus", "--sync", window)
         step(orca, "start", "", caption, "Tensione di Collettore")
 
-        # Every Tab stop after the first box, around to it again.
+        # Every Tab stop after the first box, around to it again; none of them
+        # is announced as lying in a group named after the window.
         for name in ["Resistenza di Collettore", "Corrente di Collettore",
                      "Unità della Corrente di Collettore", "HFE / GAIN", "Tensione di BASE",
                      "x 3", "calcola", "Circuito NPN image", "Circuito PNP image",
                      "Resistenza image", "NPN"]:
-            step(orca, "Tab to %s" % name, "Tab", name)
+            said = step(orca, "Tab to %s" % name, "Tab", name)
+            if any(caption in utterance for utterance in said):
+                raise Failure("Tab to %s: Orca said the window's title" % name)
         # A type chosen with an arrow key puts the focus in the collector-voltage
         # box; PNP is the type group's Tab stop then.
         step(orca, "Down on NPN", "Down", "Tensione di Collettore")
