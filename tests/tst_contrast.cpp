@@ -97,16 +97,18 @@ class ContrastTest : public QObject {
     return QColor::fromRgb(most);
   }
 
+  // How far apart two colours are: the sum of their channels' differences.
+  static int distance(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+  }
+
   // Whether the colour is drawn in the area, as the solid core of a letter.
   static bool isDrawn(const QImage &image, const QRect &area, QColor colour) {
     for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x) {
-        const QColor pixel = QColor::fromRgb(image.pixel(x, y));
-        if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
-                std::abs(pixel.blue() - colour.blue()) <=
-            24)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (distance(QColor::fromRgb(image.pixel(x, y)), colour) <= 24)
           return true;
-      }
     return false;
   }
 
@@ -115,10 +117,6 @@ class ContrastTest : public QObject {
   // may be thin enough (Quicksand, where it is the only sans-serif) that no
   // pixel of a letter reaches the colour itself.
   static bool isInked(const QImage &image, const QRect &area, QColor colour, QColor ground) {
-    const auto distance = [](QColor a, QColor b) {
-      return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-             std::abs(a.blue() - b.blue());
-    };
     const int full = distance(colour, ground);
     for (int y = area.top(); y <= area.bottom(); ++y)
       for (int x = area.left(); x <= area.right(); ++x) {

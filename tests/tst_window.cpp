@@ -395,8 +395,8 @@ private slots:
 
   // The window is a window with its title, not a filler that a screen
   // reader takes for the group around the multipliers. The pictures are
-  // images with their names; a circuit covered by the other
-  // one is not showing. The type options lie in a named group, as the other
+  // images with their names; a circuit covered by the other one is not
+  // showing. The type options lie in a named group, as the other
   // frames' controls do, and the outlines are nameless decoration: nothing
   // is the top-level frame that Qt makes of a plain QFrame, which screen
   // readers skip as an inactive window.
