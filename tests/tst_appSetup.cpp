@@ -40,8 +40,9 @@ private slots:
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QLabel *result = c.lblBJT[10];
     c.panel.setCaption(10, QStringLiteral("resistenza di base: 41.748 Ohm"));
-    QTest::mouseClick(result, Qt::LeftButton, {}, QPoint(1, 1)); // ready for selection
-    result->setSelection(20, 6);
+    // A double click on the number selects it whole.
+    const int x = result->fontMetrics().horizontalAdvance(QStringLiteral("resistenza di base: 41"));
+    QTest::mouseDClick(result, Qt::LeftButton, {}, QPoint(x, result->height() / 2));
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), result->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(result, &click);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());

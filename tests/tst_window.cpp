@@ -517,7 +517,6 @@ private slots:
     for (const auto &[i, text] : results) {
       LineBreakLabel *result = c.lblBJT[std::size_t(i)];
       c.panel.setCaption(int16_t(i), text);
-      QVERIFY(result->isSelectable());
       QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
       QVERIFY(result->accessibleName().isEmpty());
 
@@ -539,13 +538,13 @@ private slots:
       QCOMPARE(result->grab().toImage(), plain.grab().toImage());
       QTest::mouseMove(result, QPoint(result->width() - 2, y));
       QTest::mouseRelease(result, Qt::LeftButton, {}, QPoint(result->width() - 2, y));
-      QVERIFY2(result->hasSelectedText() && text.startsWith(result->selectedText()),
-               qPrintable(result->selectedText()));
+      QVERIFY(result->grab().toImage() != plain.grab().toImage()); // the selection shows
       QCOMPARE(QApplication::focusWidget(), result);
       // The copy key puts what is selected on the clipboard.
       QGuiApplication::clipboard()->clear();
       QTest::keySequence(result, QKeySequence::Copy);
-      QCOMPARE(QGuiApplication::clipboard()->text(), result->selectedText());
+      const QString copied = QGuiApplication::clipboard()->text();
+      QVERIFY2(!copied.isEmpty() && text.startsWith(copied), qPrintable(copied));
     }
   }
 
