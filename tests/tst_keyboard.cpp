@@ -278,7 +278,9 @@ private slots:
   // An option chosen with an arrow key runs its handler and leaves the focus
   // where a click on that option leaves it: a type sends it to the
   // collector-voltage box, a multiplier leaves it where the calculation
-  // puts it (the box it asks for) or on the option.
+  // puts it (the box it asks for) or on the option; also when the window
+  // is not active again by the time the handler returns, as without a
+  // window manager after a message box.
   void anOptionChosenByKeyEndsWhereAClickEnds_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<int>("key");
@@ -286,16 +288,20 @@ private slots:
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("asked");
+    QTest::addColumn<bool>("promptStaysActive");
     QTest::newRow("Down on NPN") << "optBjt(0)" << int(Qt::Key_Down) << false << "optBjt(1)"
-                                 << "txtBJT(0)" << 0;
+                                 << "txtBJT(0)" << 0 << false;
     QTest::newRow("Down on NPN, complete") << "optBjt(0)" << int(Qt::Key_Down) << true
-                                           << "optBjt(1)" << "txtBJT(0)" << 0;
-    QTest::newRow("Down on x 3, empty boxes")
-        << "optSatura(1)" << int(Qt::Key_Down) << false << "optSatura(2)" << "txtBJT(2)" << 1;
-    QTest::newRow("Up on x 3, empty boxes")
-        << "optSatura(1)" << int(Qt::Key_Up) << false << "optSatura(0)" << "txtBJT(2)" << 1;
-    QTest::newRow("Down on x 3, complete")
-        << "optSatura(1)" << int(Qt::Key_Down) << true << "optSatura(2)" << "optSatura(2)" << 0;
+                                           << "optBjt(1)" << "txtBJT(0)" << 0 << false;
+    QTest::newRow("Down on x 3, empty boxes") << "optSatura(1)" << int(Qt::Key_Down) << false
+                                              << "optSatura(2)" << "txtBJT(2)" << 1 << false;
+    QTest::newRow("Down on x 3, empty boxes, the prompt's window still active")
+        << "optSatura(1)" << int(Qt::Key_Down) << false << "optSatura(2)" << "txtBJT(2)" << 1
+        << true;
+    QTest::newRow("Up on x 3, empty boxes") << "optSatura(1)" << int(Qt::Key_Up) << false
+                                            << "optSatura(0)" << "txtBJT(2)" << 1 << false;
+    QTest::newRow("Down on x 3, complete") << "optSatura(1)" << int(Qt::Key_Down) << true
+                                           << "optSatura(2)" << "optSatura(2)" << 0 << false;
   }
   void anOptionChosenByKeyEndsWhereAClickEnds() {
     QFETCH(QString, from);
@@ -304,6 +310,8 @@ private slots:
     QFETCH(QString, chosen);
     QFETCH(QString, focus);
     QFETCH(int, asked);
+    QFETCH(bool, promptStaysActive);
+    QWidget promptWindow;
     QString focusAtPrompt; // where the focus is while the handler runs
     const auto choose = [&](bool byKey) {
       c.reset();
@@ -314,6 +322,11 @@ private slots:
       w->setMessageHandler([&](const QString &prompt, MsgBoxStyle, const QString &) {
         prompts << prompt;
         focusAtPrompt = QApplication::focusWidget()->objectName();
+        if (promptStaysActive) {
+          promptWindow.show();
+          promptWindow.activateWindow();
+          QVERIFY(QTest::qWaitForWindowActive(&promptWindow));
+        }
       });
       if (complete) {
         box(2)->setText(QStringLiteral("12"));
@@ -328,7 +341,7 @@ private slots:
         QTest::mouseClick(option, Qt::LeftButton);
       }
       QVERIFY(option->isChecked());
-      QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+      QCOMPARE(w->focusWidget()->objectName(), focus);
       QCOMPARE(prompts.size(), asked);
     };
     choose(false);

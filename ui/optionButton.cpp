@@ -1,6 +1,5 @@
 #include "ui/optionButton.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPointer>
@@ -26,16 +25,19 @@ void OptionButton::keyPressEvent(QKeyEvent *event) {
       if (chosen)
         option->setFocus(Qt::TabFocusReason);
     });
+  // The window's own focus, not the application's: a message box the
+  // handler showed may have left another window active, or none yet.
+  QWidget *const ownWindow = window();
   QPointer<QWidget> focusAfterHandler;
   bool clicked = false;
   connections << connect(options, &QButtonGroup::buttonClicked, this, [&](QAbstractButton *) {
     clicked = true;
-    focusAfterHandler = QApplication::focusWidget();
+    focusAfterHandler = ownWindow->focusWidget();
   });
   QRadioButton::keyPressEvent(event);
   for (const auto &connection : connections)
     disconnect(connection);
 
-  if (clicked && focusAfterHandler && focusAfterHandler != QApplication::focusWidget())
+  if (clicked && focusAfterHandler && focusAfterHandler != ownWindow->focusWidget())
     focusAfterHandler->setFocus(Qt::OtherFocusReason);
 }
