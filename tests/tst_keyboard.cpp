@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <optional>
+#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 
@@ -52,15 +53,46 @@ private slots:
     QTest::newRow("six in the resistance box") << 1 << "1234567" << "123456";
     QTest::newRow("six in the current box") << 2 << "12,4567" << "12,456";
     QTest::newRow("two in the base box") << 4 << "5.5" << "5,";
+    // A paste, from the box's menu or its key, passes no key filter, only the length limit.
+    QTest::newRow("paste longer than the box") << 0 << "paste:123" << "";
+    QTest::newRow("pasted letter") << 1 << "paste:4k7" << "4k7";
   }
   void onlyDigitsAndTheCommaGetIn() {
     QFETCH(int, index);
     QFETCH(QString, keys);
     QFETCH(QString, text);
     box(index)->clear();
-    type(index, keys);
+    if (keys.startsWith(u"paste:")) {
+      QGuiApplication::clipboard()->setText(keys.mid(6));
+      box(index)->paste();
+    } else {
+      type(index, keys);
+    }
     QCOMPARE(box(index)->text(), text);
     QVERIFY(prompts.isEmpty());
+  }
+
+  // A fault other than a run-time error stays inside the handler it broke:
+  // reported on the console, and the window goes on calculating.
+  void aFaultInAHandlerStaysInsideIt_data() {
+    QTest::addColumn<bool>("standard");
+    QTest::newRow("a standard exception") << true;
+    QTest::newRow("anything else thrown") << false;
+  }
+  void aFaultInAHandlerStaysInsideIt() {
+    QFETCH(bool, standard);
+    w->setMessageHandler([standard](const QString &, MsgBoxStyle, const QString &) {
+      if (standard)
+        throw std::logic_error("broken");
+      throw 42;
+    });
+    QTest::ignoreMessage(QtWarningMsg, standard ? "cmdCalcola_Click: broken"
+                                                : "cmdCalcola_Click: unknown exception");
+    QTest::mouseClick(c->cmdCalcola, Qt::LeftButton); // the empty boxes ask: the prompt throws
+    box(2)->setText(QStringLiteral("12"));
+    box(3)->setText(QStringLiteral("100"));
+    QTest::mouseClick(c->cmdCalcola, Qt::LeftButton);
+    QCOMPARE(c->panel.caption(9), u"corrente di base: 360 \u00B5A"_s);
   }
 
   void controlCodesDoNothing() {

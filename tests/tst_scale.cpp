@@ -66,9 +66,9 @@ private slots:
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QString>("name");
-    for (int16_t i = 0; i < unitCount; ++i)
-      QTest::addRow("unit %d", i) << int(i) << QString::fromUtf16(currentUnits[i].suffix)
-                                  << QString::fromUtf16(currentUnits[i].name);
+    QTest::newRow("ampere") << 0 << " A" << "Ampere";
+    QTest::newRow("microampere") << 2 << u" \u00B5A"_s << "MicroAmpere";
+    QTest::newRow("picoampere, reached by ranging alone") << 4 << " pA" << "PicoAmpere";
     QTest::newRow("none selected") << -1 << " ERR" << "Errore";
     QTest::newRow("past nA") << 5 << " ERR" << "Errore";
     QTest::newRow("most negative") << -32768 << " ERR" << "Errore";

@@ -2,6 +2,7 @@
 #include "ui/lineBreakLabel.h"
 #include "ui/controlFactory.h"
 #include "ui/controlTable.h"
+#include "ui/fonts.h"
 #include "windowInspector.h"
 #include "ui/frmBJT.h"
 #include "ui/inputBox.h"
@@ -46,37 +47,42 @@ class WindowTest : public QObject {
   }
 
 private slots:
-  void twipsBecomePixels() {
-    frmBJT w; // 7460, 1740, 1035, 1035 twips: 15 to the pixel, rounded to the nearest
-    WindowInspector c(w);
-    QCOMPARE(c.Image2->geometry(), QRect(497, 116, 69, 69));
-  }
-
-  void everyControlIsARealWidgetInsideItsContainer() {
+  // Every control of the table is a widget in its container, placed in the
+  // window as shown where its row puts it (15 twips to the pixel, rounded to
+  // the nearest; a label sized to its text keeps only its place), of the
+  // kind a screen reader announces for it; none covers its frame's title.
+  void everyControlStandsWhereItsRowPutsIt() {
     frmBJT w;
     WindowInspector c(w);
-    const auto className = [](const ControlSpec &row) -> const char * {
-      switch (row.kind) {
-      case Kind::Frame: return "QGroupBox";
-      case Kind::Label: return "QLabel";
-      case Kind::TextBox: return "QLineEdit";
-      case Kind::ComboBox: return "QComboBox";
-      case Kind::OptionButton: return "QRadioButton";
-      case Kind::CommandButton: return "QPushButton";
-      case Kind::Rectangle: case Kind::PictureBox: case Kind::Image: return "QFrame";
-      }
-      return "";
-    };
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    const QHash<Kind, QAccessible::Role> roles{
+        {Kind::Frame, QAccessible::Grouping},           {Kind::Label, QAccessible::StaticText},
+        {Kind::TextBox, QAccessible::EditableText},     {Kind::ComboBox, QAccessible::ComboBox},
+        {Kind::OptionButton, QAccessible::RadioButton}, {Kind::CommandButton, QAccessible::Button},
+        {Kind::Rectangle, QAccessible::Graphic},        {Kind::PictureBox, QAccessible::Graphic},
+        {Kind::Image, QAccessible::Graphic}};
+    QHash<QString, const ControlSpec *> rows;
+    for (const ControlSpec &row : controlTable())
+      rows.insert(controlName(row), &row);
+    const auto pixels = [](int twips) { return qRound(twips / 15.0); };
     for (const ControlSpec &row : controlTable()) {
       const QString name = controlName(row);
       QWidget *control = w.findChild<QWidget *>(name);
       QVERIFY2(control, qPrintable(name));
-      QVERIFY2(control->inherits(className(row)), qPrintable(name));
+      QCOMPARE(QAccessible::queryAccessibleInterface(control)->role(), roles.value(row.kind));
+      QPoint inWindow(pixels(row.left), pixels(row.top));
+      for (const ControlSpec *in = rows.value(QString::fromUtf8(row.container)); in;
+           in = rows.value(QString::fromUtf8(in->container)))
+        inWindow += QPoint(pixels(in->left), pixels(in->top));
+      QCOMPARE(control->mapTo(&w, QPoint(0, 0)), inWindow);
+      if (!row.sizeToText)
+        QCOMPARE(control->size(), QSize(pixels(row.width), pixels(row.height)));
       QWidget *container = control->parentWidget();
       QCOMPARE(container->objectName(), QString::fromUtf8(row.container));
       QVERIFY2(container->rect().contains(control->geometry()),
                qPrintable(name + " reaches out of " + container->objectName()));
-      // Nothing covers the title of the frame it is in.
       if (auto *frame = qobject_cast<QGroupBox *>(container); frame && !frame->title().isEmpty()) {
         QStyleOptionGroupBox option;
         option.initFrom(frame);
@@ -130,16 +136,6 @@ private slots:
     QWidget *box = byName.value(QStringLiteral("txtBJT(0)"));
     QCOMPARE(qobject_cast<QLabel *>(byName.value(QStringLiteral("lblBJT(0)")))->buddy(), box);
     QCOMPARE(box->accessibleName(), QStringLiteral("Tensione di Collettore"));
-  }
-
-  void windowHasFixedClientSizeAndContactLine() {
-    frmBJT w;
-    WindowInspector c(w);
-    QCOMPARE(w.size(), QSize(617, 474));
-    QCOMPARE(w.minimumSize(), w.maximumSize());
-    QVERIFY(!c.Label2->text().isEmpty());
-    QVERIFY(c.Label2->geometry().right() < c.cmdCalcola->x()); // sized to its text, no overlap
-    QVERIFY(c.Label2->font().underline());
   }
 
   void startsAsItWillBeUsed() {
@@ -233,20 +229,25 @@ private slots:
     }
   }
 
+  // Each face resolves to the installed face nearest to it, at its size in
+  // points at 96 dots per inch, rounded to whole pixels.
+  void fontsAreTheNearestFaces_data() {
+    QTest::addColumn<int>("face");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("sans serif") << int(Face::MsSansSerif) << 8.25 << "Liberation Sans" << 11;
+    QTest::newRow("Arial, half a pixel up") << int(Face::Arial) << 7.875 << "Liberation Sans" << 11;
+    QTest::newRow("rounded") << int(Face::ArialRoundedMtBold) << 20.25 << "Quicksand" << 27;
+  }
   void fontsAreTheNearestFaces() {
-    frmBJT w;
-    WindowInspector c(w);
-    QCOMPARE(QFontInfo(c.Label1->font()).family(), QStringLiteral("Liberation Sans"));
-    QCOMPARE(c.Label1->font().pixelSize(), 16);
-    QVERIFY(c.Label1->font().bold());
-    QCOMPARE(c.lblBJT[0]->font().pixelSize(), 13);
-    QCOMPARE(c.optBjt[0]->font().pixelSize(), 11);
-    QCOMPARE(c.lblBJT[12]->font().pixelSize(), 19);
-    QVERIFY(!c.lblBJT[12]->font().bold());
-    QCOMPARE(QFontInfo(c.lblBJT[11]->font()).family(), QStringLiteral("Quicksand"));
-    QCOMPARE(c.lblBJT[11]->font().pixelSize(), 27);
-    QCOMPARE(c.lblBJT[9]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(c.lblBJT[11]->palette().color(QPalette::Window), QColor(255, 255, 192));
+    QFETCH(int, face);
+    QFETCH(double, points);
+    QFETCH(QString, family);
+    QFETCH(int, pixels);
+    const QFont font = fontFor({.face = Face(face), .points = points});
+    QCOMPARE(QFontInfo(font).family(), family);
+    QCOMPARE(font.pixelSize(), pixels);
   }
 
   void captionsReadBackWithTheirLineBreaks() {
@@ -444,24 +445,6 @@ private slots:
     }
   }
 
-  // The type options' frame looks as a plain frame without border does:
-  // it draws nothing.
-  void theTypeGroupDrawsNothingOfItsOwn() {
-    frmBJT w;
-    WindowInspector c(w);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QFrame plain(c.Frame1);
-    plain.setGeometry(c.fraOPT->geometry());
-    const auto drawn = [](QWidget *frame) {
-      QImage image(frame->size(), QImage::Format_RGB32);
-      image.fill(Qt::magenta);
-      frame->render(&image, {}, {}, QWidget::RenderFlags());
-      return image;
-    };
-    QCOMPARE(drawn(c.fraOPT), drawn(&plain));
-  }
-
   // Qt's own combo-box interface, under the selector's own name: the list
   // of entries, the chosen one as value, the actions to open the list.
   void screenReadersListTheUnitsAndHearTheChosenOne() {
@@ -586,25 +569,30 @@ private slots:
   // A line that does not fit its label leaves no pixel at any scale, in a
   // label as it starts and once it is ready for selection: the label looks
   // as one that holds only the lines above it. A last line whose letters fit
-  // but whose foot is cut still shows.
+  // but whose foot is cut still shows. A label made taller, or given a larger
+  // font, after it was drawn shows the lines that fit it now.
   void noPartOfAHiddenLineShows_data() {
     QTest::addColumn<int>("label");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("linesThatFit");
     QTest::addColumn<qreal>("scale");
     QTest::addColumn<bool>("selectionReady");
-    const QList<std::tuple<const char *, int, QString, QString>> cases{
-        {"second line", 10, QStringLiteral("resistenza di base: 19.111 Ohm\r\n(19,11K)"),
-         QStringLiteral("resistenza di base: 19.111 Ohm")},
+    QTest::addColumn<int>("grownBy");
+    QTest::addColumn<int>("fontPixels");
+    const QString twoLines = QStringLiteral("resistenza di base: 19.111 Ohm\r\n(19,11K)");
+    const QList<std::tuple<const char *, int, QString, QString, int, int>> cases{
+        {"second line", 10, twoLines, QStringLiteral("resistenza di base: 19.111 Ohm"), 0, 0},
         {"wrapped line", 10, QStringLiteral("resistenza di base: 45.866 Ohm  (45,866 Kohm)"),
-         QStringLiteral("resistenza di base: 45.866 Ohm  (45,866")},
-        {"formula panel", 12, QStringLiteral("a\r\nb\r\nc\r\nd"), QStringLiteral("a\r\nb\r\nc")},
+         QStringLiteral("resistenza di base: 45.866 Ohm  (45,866"), 0, 0},
+        {"formula panel", 12, QStringLiteral("a\r\nb\r\nc\r\nd"), QStringLiteral("a\r\nb\r\nc"), 0, 0},
+        {"second line, the label grown", 10, twoLines, twoLines, 18, 0},
+        {"formula panel, a larger font", 12, QStringLiteral("a\r\nb\r\nc"), QStringLiteral("a\r\nb"), 0, 28},
     };
-    for (const auto &[name, label, caption, fitting] : cases)
+    for (const auto &[name, label, caption, fitting, grownBy, fontPixels] : cases)
       for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0})
         for (const bool ready : {false, true})
           QTest::addRow("%s at %g%s", name, scale, ready ? ", selectable" : "")
-              << label << caption << fitting << scale << ready;
+              << label << caption << fitting << scale << ready << grownBy << fontPixels;
   }
   void noPartOfAHiddenLineShows() {
     QFETCH(int, label);
@@ -612,18 +600,27 @@ private slots:
     QFETCH(QString, linesThatFit);
     QFETCH(qreal, scale);
     QFETCH(bool, selectionReady);
+    QFETCH(int, grownBy);
+    QFETCH(int, fontPixels);
     frmBJT w;
     WindowInspector c(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     LineBreakLabel *shown = c.lblBJT[std::size_t(label)];
+    shown->setCaption(caption);
+    shown->grab();
+    shown->resize(shown->width(), shown->height() + grownBy);
+    if (fontPixels) {
+      QFont larger = shown->font();
+      larger.setPixelSize(fontPixels);
+      shown->setFont(larger);
+    }
     LineBreakLabel fitting(shown->parentWidget());
     fitting.setGeometry(shown->geometry());
     fitting.setFont(shown->font());
     fitting.setPalette(shown->palette());
     fitting.setAlignment(shown->alignment());
     fitting.show();
-    shown->setCaption(caption);
     fitting.setCaption(linesThatFit);
     if (selectionReady) {
       shown->setSelectable();
@@ -796,36 +793,6 @@ private slots:
     for (const QSize size : bitmapSizes(plain))
       QCOMPARE(bitmapAt(compressed, size), bitmapAt(plain, size));
     QCOMPARE(bitmapAt(compressed, QSize(100, 70)), bitmapAt(plain, QSize(100, 70)));
-  }
-
-  // The result frame is the style's own group box, drawn where the style
-  // draws it: a window that drew it itself put its top edge 17 px lower on
-  // a newer Qt. The frame alone, without the controls inside it.
-  void resultFrameIsDrawnAsTheStyleDrawsAGroupBox() {
-    frmBJT w;
-    WindowInspector c(w);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QGroupBox plain(c.fraResDiBase->title(), c.Frame1);
-    plain.setFont(c.fraResDiBase->font());
-    plain.setGeometry(c.fraResDiBase->geometry());
-    const auto frame = [](QWidget *box) {
-      QImage image(box->size(), QImage::Format_RGB32);
-      image.fill(Qt::white);
-      box->render(&image, {}, {}, QWidget::DrawWindowBackground);
-      return image;
-    };
-    QCOMPARE(frame(c.fraResDiBase), frame(&plain));
-    // The title line and the frame's top edge lie within the title's height.
-    const QImage drawn = frame(c.fraResDiBase);
-    const int x = drawn.width() / 2;
-    const QRgb inside = drawn.pixel(x, drawn.height() / 2);
-    int topEdge = -1;
-    for (int y = 0; y < drawn.height() && topEdge < 0; ++y)
-      if (drawn.pixel(x, y) != inside)
-        topEdge = y;
-    QVERIFY2(topEdge >= 0 && topEdge <= QFontMetrics(c.fraResDiBase->font()).height(),
-             qPrintable(QString::number(topEdge)));
   }
 
   void multiplierOptionsRecalculate() {
