@@ -514,8 +514,9 @@ private slots:
       plain.setCaption(result->caption());
       QCOMPARE(result->grab().toImage(), plain.grab().toImage());
 
-      // Dragging the mouse across the first line selects its text, and the
-      // label, ready for selection now, still looks the same.
+      // Dragging the mouse across the first line selects what it shows of
+      // its text (a number too long for its box overflows both its sides),
+      // and the label, ready for selection now, still looks the same.
       const int y = result->contentsRect().top() + result->fontMetrics().height() / 2;
       QTest::mousePress(result, Qt::LeftButton, {}, QPoint(1, y));
       QCOMPARE(result->grab().toImage(), plain.grab().toImage());
@@ -527,7 +528,7 @@ private slots:
       QGuiApplication::clipboard()->clear();
       QTest::keySequence(result, QKeySequence::Copy);
       const QString copied = QGuiApplication::clipboard()->text();
-      QVERIFY2(!copied.isEmpty() && text.startsWith(copied), qPrintable(copied));
+      QVERIFY2(!copied.isEmpty() && text.contains(copied), qPrintable(copied));
     }
   }
 
