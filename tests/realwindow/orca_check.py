@@ -3,7 +3,7 @@
 the keyboard alone: the window's title at start, a name for every Tab stop,
 the chosen unit when its list opens, the focus in the collector-voltage box
 after a type is chosen with an arrow key, the results after Enter with no
-further key, and a message box's text.
+further key, and a message box whole: its title, its text and its button.
 
     dbus-run-session -- orca_check.py PROGRAM WORKDIR CAPTION      (DISPLAY set)
 
@@ -194,11 +194,13 @@ def check(program, work, caption):
         said = wait_for_speech(orca, "Enter", said_in_order(results), " then ".join(results))
         print("Enter: %s" % " | ".join(said))
 
-        # The gain box emptied (Tab selects its text), Enter: the prompt.
+        # The gain box emptied (Tab selects its text), Enter: the message box
+        # whole, its title, its text and its button.
         step(orca, "Tab Tab Tab to the gain", "Tab Tab Tab", "HFE / GAIN")
         press("BackSpace")
         time.sleep(0.5)
-        step(orca, "Enter without a gain", "Return", "Inserire il valore di HFE (Gain)")
+        step(orca, "Enter without a gain", "Return", "alert Base Resistor Calculator",
+             "Inserire il valore di HFE (Gain)", "OK")
         return 0
     finally:
         if app is not None:
