@@ -2,6 +2,8 @@
 
 #include "runtime/errors.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -59,4 +61,32 @@ void UnitComboBox::setScreenReaderName(const QString &name) {
   caption->setObjectName(objectName() + QStringLiteral(" caption"));
   caption->hide();
   caption->setBuddy(this);
+}
+
+void UnitComboBox::showPopup() {
+  QComboBox::showPopup();
+  QAbstractItemView *list = view();
+  // Qt 6.4 opens the list on the entry last chosen from it, not on the one
+  // typed into the field since.
+  if (m_listIndex >= 0) {
+    const QModelIndex selected = model()->index(m_listIndex, modelColumn(), rootModelIndex());
+    if (list->currentIndex() != selected) {
+      list->setCurrentIndex(selected); // with the list focused, Qt reports the entry
+      return;
+    }
+  }
+  // Qt reports the list as focused, and Qt 6.4 its entry before the list:
+  // Orca 43 then says the list and not the entry. The entry is reported
+  // once more, now that the list has the focus.
+  const QModelIndex current = list->currentIndex();
+  if (!QAccessible::isActive() || !current.isValid() || !list->hasFocus())
+    return;
+  QAccessibleInterface *listInterface = QAccessible::queryAccessibleInterface(list);
+  QAccessibleTableInterface *table = listInterface ? listInterface->tableInterface() : nullptr;
+  QAccessibleInterface *entry = table ? table->cellAt(current.row(), current.column()) : nullptr;
+  if (!entry)
+    return;
+  QAccessibleEvent focus(list, QAccessible::Focus);
+  focus.setChild(listInterface->indexOfChild(entry));
+  QAccessible::updateAccessibility(&focus);
 }

@@ -27,6 +27,10 @@ public:
   // text field, which has the focus once the selector has it.
   void setScreenReaderName(const QString &name);
 
+  // Opens the drop-down list on the selected entry, the one the field names,
+  // and tells screen readers that this entry has the focus.
+  void showPopup() override;
+
 signals:
   void listIndexChanged();
 

@@ -82,6 +82,13 @@ void WindowPanel::showMessage(const QString &prompt, MsgBoxStyle style, const QS
   const auto icon =
       style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
   QMessageBox box(icon, title, prompt, QMessageBox::Ok, &m_window);
+  // A screen reader announces a new alert by its title, then its text: the
+  // labels in it that stand alone. Orca 51 leaves out a label that can take
+  // the focus, which the box's label does where the style lets its text be
+  // selected with the mouse; a text that cannot be selected is read by Orca
+  // 43, 48 and 51 alike. (As the alert's description as well, Orca 43 would
+  // say it twice.)
+  box.setTextInteractionFlags(Qt::NoTextInteraction);
   box.exec();
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """What Debian's Orca says while a user calculates in the real window with
 the keyboard alone: the window's title at start, a name for every Tab stop,
-the focus in the collector-voltage box after a type is chosen with an arrow
-key, the results after Enter with no further key, and a message box's text.
+the chosen unit when its list opens, the focus in the collector-voltage box
+after a type is chosen with an arrow key, the results after Enter with no
+further key, and a message box whole: its title, its text and its button.
 
     dbus-run-session -- orca_check.py PROGRAM WORKDIR CAPTION      (DISPLAY set)
 
@@ -163,6 +164,15 @@ def check(program, work, caption):
             said = step(orca, "Tab to %s" % name, "Tab", name)
             if any(caption in utterance for utterance in said):
                 raise Failure("Tab to %s: Orca said the window's title" % name)
+            if name == "Unità della Corrente di Collettore":
+                # Alt+Down opens the list on the chosen entry, and Orca says
+                # that entry, not only the list; Escape closes it again.
+                orca.set_mark()
+                press("alt+Down")
+                said = wait_for_speech(orca, "Alt+Down", lambda said: any(
+                    u.rstrip(".") == "mA" for u in said), "the entry 'mA'")
+                print("Alt+Down: %s" % " | ".join(said))
+                step(orca, "Escape", "Escape", name)
         # A type chosen with an arrow key puts the focus in the collector-voltage
         # box; PNP is the type group's Tab stop then.
         step(orca, "Down on NPN", "Down", "Tensione di Collettore")
@@ -184,11 +194,13 @@ def check(program, work, caption):
         said = wait_for_speech(orca, "Enter", said_in_order(results), " then ".join(results))
         print("Enter: %s" % " | ".join(said))
 
-        # The gain box emptied (Tab selects its text), Enter: the prompt.
+        # The gain box emptied (Tab selects its text), Enter: the message box
+        # whole, its title, its text and its button.
         step(orca, "Tab Tab Tab to the gain", "Tab Tab Tab", "HFE / GAIN")
         press("BackSpace")
         time.sleep(0.5)
-        step(orca, "Enter without a gain", "Return", "Inserire il valore di HFE (Gain)")
+        step(orca, "Enter without a gain", "Return", "alert Base Resistor Calculator",
+             "Inserire il valore di HFE (Gain)", "OK")
         return 0
     finally:
         if app is not None:
