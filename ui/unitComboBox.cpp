@@ -30,12 +30,13 @@ void UnitComboBox::setListIndex(int16_t index) {
   if (index < -1 || index >= count())
     raiseError(err::InvalidPropertyValue);
   m_reported = false;
-  if (index < 0) {
-    setEditText(QString());
-  } else {
+  // Only what changes is written: the field lays out its text again for
+  // every write, even of the same text.
+  const QString text = index < 0 ? QString() : itemText(index);
+  if (index >= 0 && currentIndex() != index)
     setCurrentIndex(index);
-    setEditText(itemText(index));
-  }
+  if (currentText() != text)
+    setEditText(text);
   if (!m_reported) {
     m_listIndex = index;
     emit listIndexChanged();
