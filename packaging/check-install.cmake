@@ -9,8 +9,8 @@
 #   VERSION        project version the metadata must announce
 #   BINDIR         bin directory relative to the prefix
 #   DATADIR        data directory relative to the prefix
-#   DESKTOP_FILE   source desktop entry
-#   METAINFO_FILE  source AppStream metainfo
+#   DESKTOP_FILE   the desktop entry the build made from its template
+#   METAINFO_FILE  the AppStream metainfo the build made from its template
 #   ICON_PNG       source 32x32 PNG icon
 #   ICON_SVG       source scalable icon
 #   MANDIR         manual page directory relative to the prefix
