@@ -144,7 +144,7 @@ void frmBJT::Form_Load() {
     });
 
     for (const QString &entry : selectorEntries())
-      resumeNext([&] { cboScala->appendEntry(entry); });
+      cboScala->appendEntry(entry);
     resumeNext([&] { m_panel->selectUnit(StartUnit); });
 
     resumeNext([&] {
