@@ -10,8 +10,8 @@
 
 namespace {
 
-// Qt exposes a plain frame as a top-level window, which screen readers skip
-// as inactive; a picture box is an image.
+// To screen readers a picture box is an image, not the plain frame it is to
+// Qt (see ui/borderlessFrame.h).
 class PictureBoxInterface : public QAccessibleWidget, public QAccessibleImageInterface {
 public:
   explicit PictureBoxInterface(PictureBox *box) : QAccessibleWidget(box, QAccessible::Graphic) {}
