@@ -9,18 +9,13 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
 // An in-memory window for the calculation: boxes, labels, the unit selector
 // with its four entries, the multiplier options, the focus and a record of
 // the message boxes asked for and of what a screen reader was to say. The boxes and options start as the window does.
-// An index outside an array raises, as the window's control arrays do.
-template <class Array> decltype(auto) at(Array &array, int16_t i) {
-  if (i < 0 || std::size_t(i) >= array.size())
-    raiseError(err::SubscriptOutOfRange);
-  return array[std::size_t(i)];
-}
 
 class FakePanel : public Panel {
 public:
@@ -30,9 +25,9 @@ public:
     QString title;
   };
 
-  std::array<QString, 5> boxes{{{}, {}, {}, QStringLiteral("160"), QStringLiteral("5")}};
-  std::array<QString, 14> captions{};
-  std::array<QString, 14> toolTips{};
+  std::array<QString, box::Count> boxes;
+  std::array<QString, label::Count> captions{};
+  std::array<QString, label::Count> toolTips{};
   QStringList units = selectorEntries();
   int16_t selected = StartUnit;
   std::array<bool, multiplierCount> multipliers{false, true, false};
@@ -42,15 +37,17 @@ public:
   // Selecting a unit runs this calculator's selector handler, as the window does.
   Calculator *calculator = nullptr;
 
-  QString boxText(int16_t i) const override { return at(boxes, i); }
-  void setBoxText(int16_t i, const QString &text) override { at(boxes, i) = text; }
+  FakePanel() { std::copy(std::begin(box::StartTexts), std::end(box::StartTexts), boxes.begin()); }
+
+  QString boxText(int16_t i) const override { return element(boxes, i); }
+  void setBoxText(int16_t i, const QString &text) override { element(boxes, i) = text; }
   void focusBox(int16_t i) override {
-    at(boxes, i);
+    element(boxes, i);
     focused = i;
   }
-  QString caption(int16_t i) const override { return at(captions, i); }
-  void setCaption(int16_t i, const QString &text) override { at(captions, i) = text; }
-  void setToolTip(int16_t i, const QString &text) override { at(toolTips, i) = text; }
+  QString caption(int16_t i) const override { return element(captions, i); }
+  void setCaption(int16_t i, const QString &text) override { element(captions, i) = text; }
+  void setToolTip(int16_t i, const QString &text) override { element(toolTips, i) = text; }
   int16_t selectedUnit() const override { return selected; }
   void selectUnit(int16_t i) override {
     if (i < -1 || i >= units.size())
@@ -59,10 +56,9 @@ public:
     if (calculator)
       calculator->cboScala_Click();
   }
-  int16_t multiplierUpperBound() const override { return int16_t(multipliers.size() - 1); }
-  bool multiplierChosen(int16_t i) const override { return at(multipliers, i); }
+  bool multiplierChosen(int16_t i) const override { return element(multipliers, i); }
   QString multiplierCaption(int16_t i) const override {
-    at(multipliers, i);
+    element(multipliers, i);
     return QString::fromLatin1(::multipliers[std::size_t(i)].caption);
   }
   void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) override {

@@ -23,9 +23,6 @@ public:
   void setToolTip(int16_t i, const QString &t) override { step(), FakePanel::setToolTip(i, t); }
   int16_t selectedUnit() const override { return step(), FakePanel::selectedUnit(); }
   void selectUnit(int16_t i) override { step(), FakePanel::selectUnit(i); }
-  int16_t multiplierUpperBound() const override {
-    return step(), FakePanel::multiplierUpperBound();
-  }
   bool multiplierChosen(int16_t i) const override { return step(), FakePanel::multiplierChosen(i); }
   QString multiplierCaption(int16_t i) const override {
     return step(), FakePanel::multiplierCaption(i);

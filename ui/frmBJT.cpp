@@ -59,9 +59,9 @@ QVersionNumber frmBJT::programVersion() {
 
 void frmBJT::buildControls() {
   const ControlsByName byName = createControls(controlTable(), this);
-  txtBJT = controlArrayNamed<InputBox, 5>(byName, "txtBJT");
+  txtBJT = controlArrayNamed<InputBox, box::Count>(byName, "txtBJT");
   optBjt = controlArrayNamed<QRadioButton, 2>(byName, "optBjt");
-  optSatura = controlArrayNamed<QRadioButton, 3>(byName, "optSatura");
+  optSatura = controlArrayNamed<QRadioButton, multiplierCount>(byName, "optSatura");
   cboScala = controlNamed<UnitComboBox>(byName, "cboScala");
   cmdCalcola = controlNamed<QPushButton>(byName, "cmdCalcola");
   picNPN = controlNamed<PictureBox>(byName, "picNPN");
@@ -69,12 +69,12 @@ void frmBJT::buildControls() {
   picNPN->raise();
 
   m_panel = std::make_unique<WindowPanel>(
-      *this,
-      WindowPanel::Controls{.txtBJT = txtBJT,
-                            .lblBJT = controlArrayNamed<LineBreakLabel, 14>(byName, "lblBJT"),
-                            .cboScala = cboScala,
-                            .optSatura = optSatura,
-                            .picResistenza = controlNamed<PictureBox>(byName, "picResistenza")});
+      *this, WindowPanel::Controls{
+                 .txtBJT = txtBJT,
+                 .lblBJT = controlArrayNamed<LineBreakLabel, label::Count>(byName, "lblBJT"),
+                 .cboScala = cboScala,
+                 .optSatura = optSatura,
+                 .picResistenza = controlNamed<PictureBox>(byName, "picResistenza")});
   m_calculator = std::make_unique<Calculator>(*m_panel);
 
   QWidget *previous = nullptr;
