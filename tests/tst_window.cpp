@@ -259,14 +259,6 @@ private slots:
     QCOMPARE(c.lblBJT[10]->height(), 18); // a label never grows
   }
 
-  void programTextIsKeptWhole() {
-    frmBJT w;
-    WindowInspector c(w);
-    c.panel.setBoxText(0, QStringLiteral("100"));
-    QCOMPARE(c.panel.boxText(0), QStringLiteral("100"));
-    QCOMPARE(c.txtBJT[0]->maximumLength(), 2);
-  }
-
   void selectorFollowsItsTextAndRefusesMissingEntries() {
     frmBJT w;
     WindowInspector c(w);
