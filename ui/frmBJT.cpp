@@ -66,7 +66,6 @@ void frmBJT::buildControls() {
   cmdCalcola = controlNamed<QPushButton>(byName, "cmdCalcola");
   picNPN = controlNamed<PictureBox>(byName, "picNPN");
   picPNP = controlNamed<PictureBox>(byName, "picPNP");
-  picNPN->raise();
 
   m_panel = std::make_unique<WindowPanel>(
       *this, WindowPanel::Controls{
