@@ -791,8 +791,7 @@ private slots:
   }
 
   // The result frame is the style's own group box, drawn where the style
-  // draws it: a window that drew it itself put its top edge 17 px lower on
-  // a newer Qt. The frame alone, without the controls inside it.
+  // draws it. The frame alone, without the controls inside it.
   void resultFrameIsDrawnAsTheStyleDrawsAGroupBox() {
     frmBJT w;
     WindowInspector c(w);
