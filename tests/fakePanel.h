@@ -36,39 +36,52 @@ public:
   int16_t focused = -1;
   // Selecting a unit runs this calculator's selector handler, as the window does.
   Calculator *calculator = nullptr;
+  // The operations, counted from 1; the one numbered failAt raises a
+  // run-time error instead of doing anything (tests/tst_faults.cpp).
+  mutable int operations = 0;
+  int failAt = 0;
+  mutable bool failed = false;
 
   FakePanel() { std::copy(std::begin(box::StartTexts), std::end(box::StartTexts), boxes.begin()); }
 
-  QString boxText(int16_t i) const override { return element(boxes, i); }
-  void setBoxText(int16_t i, const QString &text) override { element(boxes, i) = text; }
+  QString boxText(int16_t i) const override { return step(), element(boxes, i); }
+  void setBoxText(int16_t i, const QString &text) override { step(), element(boxes, i) = text; }
   void focusBox(int16_t i) override {
-    element(boxes, i);
+    step(), element(boxes, i);
     focused = i;
   }
-  QString caption(int16_t i) const override { return element(captions, i); }
-  void setCaption(int16_t i, const QString &text) override { element(captions, i) = text; }
-  void setToolTip(int16_t i, const QString &text) override { element(toolTips, i) = text; }
-  int16_t selectedUnit() const override { return selected; }
+  QString caption(int16_t i) const override { return step(), element(captions, i); }
+  void setCaption(int16_t i, const QString &text) override { step(), element(captions, i) = text; }
+  void setToolTip(int16_t i, const QString &text) override { step(), element(toolTips, i) = text; }
+  int16_t selectedUnit() const override { return step(), selected; }
   void selectUnit(int16_t i) override {
+    step();
     if (i < -1 || i >= units.size())
       raiseError(err::InvalidPropertyValue);
     selected = i;
     if (calculator)
       calculator->cboScala_Click();
   }
-  bool multiplierChosen(int16_t i) const override { return element(multipliers, i); }
+  bool multiplierChosen(int16_t i) const override { return step(), element(multipliers, i); }
   QString multiplierCaption(int16_t i) const override {
-    element(multipliers, i);
+    step(), element(multipliers, i);
     return QString::fromLatin1(::multipliers[std::size_t(i)].caption);
   }
   void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) override {
-    messages.push_back({prompt, style, title});
+    step(), messages.push_back({prompt, style, title});
   }
-  void announce(const QString &text) override { announced << text; }
+  void announce(const QString &text) override { step(), announced << text; }
 
   void chooseMultiplier(int i) { multipliers = {i == 0, i == 1, i == 2}; }
   QString lastPrompt() const { return messages.empty() ? QString() : messages.back().prompt; }
 
+private:
+  void step() const {
+    if (++operations == failAt) {
+      failed = true;
+      raiseError(err::InvalidPropertyValue);
+    }
+  }
 };
 
 // A calculator on a fake panel, as the window has it after start-up.
