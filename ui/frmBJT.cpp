@@ -22,6 +22,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
 #include <QScreen>
 
 namespace {
@@ -51,7 +52,9 @@ frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
 
 frmBJT::~frmBJT() = default;
 
-QIcon frmBJT::programIcon() { return iconFromBitmapSet(QStringLiteral(":/icons/icon")); }
+QIcon frmBJT::programIcon() {
+  return iconFromBitmapSet(QResource(QStringLiteral(":/icons/icon")).uncompressedData());
+}
 
 QVersionNumber frmBJT::programVersion() {
   return {version::major, version::minor, version::build, version::revision};

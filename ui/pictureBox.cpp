@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -93,7 +94,7 @@ void PictureBox::paintEvent(QPaintEvent *event) {
   const qreal ratio = devicePixelRatioF();
   const QSize pixels = bitmapSet::pixelSize(area.size(), ratio);
   if (m_rendered.size() != pixels || m_rendered.devicePixelRatio() != ratio) {
-    QImage bitmap = bitmapAt(m_resource, pixels);
+    QImage bitmap = bitmapAt(QResource(m_resource).uncompressedData(), pixels);
     if (bitmap.isNull()) { // a missing drawing leaves a white area
       bitmap = QImage(pixels, QImage::Format_RGB32);
       bitmap.fill(Qt::white);
