@@ -1,5 +1,24 @@
 // The calculate command: from the five boxes to a complete collector circuit
 // and the base current's multiplier; showResults() goes on from there.
+//
+// The whole command runs in skip-on-error mode: a statement that raises a
+// run-time error is abandoned where it failed and the next one runs. The mode
+// is what the command's answers are made of: a box whose text does not
+// convert leaves its value at 0, which reads as missing (so letters in the
+// gain box ask for the gain), and a control that refuses a value costs only
+// the one statement that wrote it, so every other result is still shown and
+// the next run starts whole.
+// Three kinds of statement can fail, and only these run through resumeNext
+// (a few steps that must not half-happen, such as computing a value and
+// writing it, run through it as one):
+// - every call to the Panel: the window's controls may refuse an index or a
+//   value (calc/panel.h), and AdattaScala and SimboloScala call the Panel;
+// - every conversion (toSingle, toLong, ...) and checked arithmetic
+//   (quotient, singleProduct, roundToDigits to a single, ...): text that is
+//   no number, or a value beyond its type, raises (runtime/conversions.h);
+// - a raiseError of its own (a unit index that names no unit).
+// Assignments of values already computed, plain integer arithmetic and
+// formatting (formatNumber never raises) run as they are.
 #include "calc/calculator.h"
 #include "calc/controls.h"
 #include "calc/multipliers.h"
@@ -13,9 +32,6 @@ namespace {
 QString title() { return QString::fromUtf16(MessageTitle); }
 } // namespace
 
-// The whole run is in skip-on-error mode: each statement goes through
-// resumeNext, so one that fails is abandoned and the next one runs. A box
-// that does not convert therefore leaves its value at 0, read as missing.
 void Calculator::calculate() {
   Run run;
   resumeNext([&] { MostraFormule(); });
@@ -88,7 +104,7 @@ bool Calculator::checkAndCompleteInputs(Run &run) {
       if (readAgain && !text.isEmpty()) {
         resumeNext([&] { run.Ic = toSingle(text); });
         resumeNext([&] { ValoreScalato = AdattaScala(run.Ic); });
-        resumeNext([&] { run.Ic = ValoreScalato; });
+        run.Ic = ValoreScalato;
         resumeNext(
             [&] { panel.setBoxText(box::CollectorCurrent, textOf(roundToDigits(run.Ic, 2))); });
       }
@@ -120,12 +136,12 @@ bool Calculator::fillInOrAskFor(const Run &run, int16_t missing, int16_t known,
 // readable unit, written back with its unit; whatever the box held is replaced.
 void Calculator::completeCollectorCurrent(Run &run) {
   resumeNext([&] { panel.setBoxText(box::CollectorCurrent, QString()); });
-  resumeNext([&] { nScala = 0; });
+  nScala = 0;
   resumeNext([&] { panel.selectUnit(nScala); });
   resumeNext([&] { run.Ic = toSingle(quotient(double(run.Vc), run.Rc)); });
   resumeNext([&] { run.Ic = roundToDigits(run.Ic, 8); });
   resumeNext([&] { ValoreScalato = AdattaScala(run.Ic); });
-  resumeNext([&] { run.Ic = ValoreScalato; });
+  run.Ic = ValoreScalato;
   resumeNext([&] { panel.setBoxText(box::CollectorCurrent, textOf(roundToDigits(run.Ic, 1))); });
   resumeNext([&] { panel.selectUnit(nScala); });
   run.IcCalcolata = true;

@@ -2,14 +2,17 @@
 
 #include <cstdint>
 
-// The indexes of the window's input boxes (txtBJT) and labels (lblBJT) that
-// the calculation reads and writes.
+// The window's input boxes (txtBJT) and labels (lblBJT): how many there are,
+// and the indexes of those the calculation reads and writes.
 namespace box {
 inline constexpr int16_t CollectorVoltage = 0;
 inline constexpr int16_t CollectorResistance = 1;
 inline constexpr int16_t CollectorCurrent = 2;
 inline constexpr int16_t Gain = 3;
 inline constexpr int16_t BaseVoltage = 4;
+inline constexpr int16_t Count = 5;
+// What each box holds when the window opens.
+inline constexpr const char *StartTexts[Count] = {"", "", "", "160", "5"};
 } // namespace box
 
 namespace label {
@@ -18,6 +21,7 @@ inline constexpr int16_t BaseResistor = 10;
 inline constexpr int16_t ResistorValue = 11;
 inline constexpr int16_t Formulas = 12;
 inline constexpr int16_t Power = 13;
+inline constexpr int16_t Count = 14;
 } // namespace label
 
 // The power label's caption, alone before a calculation and then before the

@@ -1,6 +1,7 @@
 // The formula panel: how the calculation gets from the boxes to the results.
 #include "calc/calculator.h"
 #include "calc/controls.h"
+#include "calc/multipliers.h"
 #include "calc/transistor.h"
 
 #include "runtime/conversions.h"
@@ -9,11 +10,10 @@
 // result depends only on the chosen multiplier and the base-voltage text,
 // which is shown exactly as typed.
 void Calculator::MostraFormule() {
-  const int upper = panel.multiplierUpperBound();
   QString chosen;
-  for (int i = 0; i <= upper; ++i)
-    if (panel.multiplierChosen(int16_t(i)))
-      chosen = panel.multiplierCaption(int16_t(i));
+  for (int16_t i = 0; i < multiplierCount; ++i)
+    if (panel.multiplierChosen(i))
+      chosen = panel.multiplierCaption(i);
 
   const QString crLf = QString::fromUtf16(CrLf);
   panel.setCaption(label::Formulas, QStringLiteral("Ic= Vc / Rc") + crLf);

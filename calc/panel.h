@@ -32,8 +32,7 @@ public:
   virtual int16_t selectedUnit() const = 0;
   virtual void selectUnit(int16_t index) = 0;
 
-  // optSatura(index)
-  virtual int16_t multiplierUpperBound() const = 0;
+  // optSatura(index), one per multiplier (calc/multipliers.h)
   virtual bool multiplierChosen(int16_t index) const = 0;
   virtual QString multiplierCaption(int16_t index) const = 0;
 

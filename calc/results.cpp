@@ -46,10 +46,7 @@ void Calculator::showResults(Run &run) {
 
   if (haveResistor) {
     const QString crLf = QString::fromUtf16(CrLf);
-    resumeNext([&] {
-      TestoOhm =
-          formatNumber(double(RbOhm), QStringLiteral("#,###")) + QStringLiteral(" Ohm") + crLf;
-    });
+    TestoOhm = formatNumber(double(RbOhm), QStringLiteral("#,###")) + QStringLiteral(" Ohm") + crLf;
     resumeNext([&] {
       const float kilo = roundToDigits(singleQuotient(Rb, 1000), 2);
       TestoKilo = QStringLiteral("(") + formatNumber(kilo, QStringLiteral("#,###0.0#")) +
@@ -68,12 +65,12 @@ void Calculator::showResults(Run &run) {
 
     // The value beside the resistor picture: whole ohms with the last digit
     // set to zero, raised by ten, then cut down to whole hundreds.
-    int32_t n = 0, t = 0, h = 0;
+    int32_t n = 0, t = 0;
     resumeNext([&] {
       n = toLong(double(Rb));
       t = toLong(double(Rb) - double(n % 10) + 10.0);
     });
-    resumeNext([&] { h = t - t % 100; });
+    const int32_t h = t - t % 100;
     resumeNext([&] {
       panel.setCaption(label::ResistorValue, textOf(double(h) / 1000.0) + QStringLiteral("K"));
     });
@@ -83,7 +80,7 @@ void Calculator::showResults(Run &run) {
   // current without the multiplier, in the collector current's unit. Without
   // such a unit there is no power to show.
   const int16_t baseUnit = nScala;
-  resumeNext([&] { nScala = collectorUnit; });
+  nScala = collectorUnit;
   resumeNext([&] {
     if (!namesUnit(nScala))
       raiseError(err::SubscriptOutOfRange);
@@ -92,7 +89,7 @@ void Calculator::showResults(Run &run) {
     panel.setCaption(label::Power, QString::fromLatin1(PowerCaption) + QStringLiteral("  ") +
                                        textOf(CalcolaWatt(voltage, current)));
   });
-  resumeNext([&] { nScala = baseUnit; });
+  nScala = baseUnit;
 
   resumeNext([&] { panel.announce(spokenResults(toFit)); });
 }

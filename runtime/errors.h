@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <exception>
+#include <iterator>
 
 // A failed number or control operation raises one of these numbered run-time
 // errors. It is the only exception the program throws on purpose.
@@ -23,3 +26,11 @@ private:
 };
 
 [[noreturn]] void raiseError(int number);
+
+// The element of an array at a 16-bit index, as the window's control arrays
+// are reached; an index outside the array raises err::SubscriptOutOfRange.
+template <class Array> decltype(auto) element(Array &array, int16_t index) {
+  if (index < 0 || std::size_t(index) >= std::size(array))
+    raiseError(err::SubscriptOutOfRange);
+  return array[std::size_t(index)];
+}

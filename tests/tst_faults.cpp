@@ -7,46 +7,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The fake panel, counting its operations; the one numbered failAt (from 1)
-// raises a run-time error instead of doing anything.
-class FailingPanel : public FakePanel {
-public:
-  mutable int operations = 0;
-  int failAt = 0;
-  mutable bool failed = false;
-
-  QString boxText(int16_t i) const override { return step(), FakePanel::boxText(i); }
-  void setBoxText(int16_t i, const QString &t) override { step(), FakePanel::setBoxText(i, t); }
-  void focusBox(int16_t i) override { step(), FakePanel::focusBox(i); }
-  QString caption(int16_t i) const override { return step(), FakePanel::caption(i); }
-  void setCaption(int16_t i, const QString &t) override { step(), FakePanel::setCaption(i, t); }
-  void setToolTip(int16_t i, const QString &t) override { step(), FakePanel::setToolTip(i, t); }
-  int16_t selectedUnit() const override { return step(), FakePanel::selectedUnit(); }
-  void selectUnit(int16_t i) override { step(), FakePanel::selectUnit(i); }
-  int16_t multiplierUpperBound() const override {
-    return step(), FakePanel::multiplierUpperBound();
-  }
-  bool multiplierChosen(int16_t i) const override { return step(), FakePanel::multiplierChosen(i); }
-  QString multiplierCaption(int16_t i) const override {
-    return step(), FakePanel::multiplierCaption(i);
-  }
-  void showMessage(const QString &p, MsgBoxStyle s, const QString &t) override {
-    step(), FakePanel::showMessage(p, s, t);
-  }
-  void announce(const QString &t) override { step(), FakePanel::announce(t); }
-
-private:
-  void step() const {
-    if (++operations == failAt) {
-      failed = true;
-      raiseError(err::InvalidPropertyValue);
-    }
-  }
-};
-
-using FaultFixture = BasicFixture<FailingPanel>;
-
-void prepare(FaultFixture &b, const QStringList &boxes, int unit, int multiplier) {
+void prepare(Fixture &b, const QStringList &boxes, int unit, int multiplier) {
   for (std::size_t i = 0; i < b.panel.boxes.size(); ++i)
     b.panel.boxes[i] = boxes[qsizetype(i)];
   b.panel.selected = int16_t(unit);
@@ -94,7 +55,7 @@ private slots:
     QFETCH(QStringList, labels);
     QFETCH(int, lastStatement);
 
-    FaultFixture normal;
+    Fixture normal;
     prepare(normal, boxes, unit, multiplier);
     normal.calc.calculate();
     const auto &c = normal.panel.captions;
@@ -103,7 +64,7 @@ private slots:
     const QStringList expected = results(normal.panel);
 
     for (int k = 1; k <= total; ++k) {
-      FaultFixture b;
+      Fixture b;
       prepare(b, boxes, unit, multiplier);
       b.panel.failAt = k;
       QVERIFY_THROWS_NO_EXCEPTION(b.calc.calculate());

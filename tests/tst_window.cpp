@@ -27,6 +27,10 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <QtEndian>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -258,14 +262,6 @@ private slots:
     QCOMPARE(c.panel.caption(10), twoLines);
     QCOMPARE(c.lblBJT[10]->text(), QStringLiteral("resistenza di base: 35.833 Ohm\n(35,83K)"));
     QCOMPARE(c.lblBJT[10]->height(), 18); // a label never grows
-  }
-
-  void programTextIsKeptWhole() {
-    frmBJT w;
-    WindowInspector c(w);
-    c.panel.setBoxText(0, QStringLiteral("100"));
-    QCOMPARE(c.panel.boxText(0), QStringLiteral("100"));
-    QCOMPARE(c.txtBJT[0]->maximumLength(), 2);
   }
 
   void selectorFollowsItsTextAndRefusesMissingEntries() {
@@ -740,43 +736,73 @@ private slots:
     QCOMPARE(c.cboScala->lineEdit()->text(), c.cboScala->currentText());
   }
 
-  // The pictures are drawn at build time for the sizes of the boxes in the
-  // control table: each box must find its own size at the common scales, or
-  // it would show a reduced bitmap, less sharp.
-  void everyPictureIsDrawnForItsBoxAtEachScale_data() {
-    QTest::addColumn<double>("scale");
-    QTest::newRow("1") << 1.0;
-    QTest::newRow("1.5") << 1.5;
-    QTest::newRow("2") << 2.0;
-  }
+  // Each picture box shows its bitmap pixel for pixel at the scales the
+  // pictures are drawn for (at build time, for the boxes in the control
+  // table): a size missing from its set would show reduced, less sharp.
+  // Shown at scale 1 and then moved to a screen of each other scale while it
+  // runs, the box draws anew for that scale. The screens are those of
+  // tests/screens.json.
   void everyPictureIsDrawnForItsBoxAtEachScale() {
-    QFETCH(double, scale);
     frmBJT w;
     WindowInspector c(w);
-    for (PictureBox *box : {c.picNPN, c.picPNP, c.picResistenza, c.Image2}) {
-      const QSize pixels = bitmapSet::pixelSize(box->contentsRect().size(), scale);
-      QVERIFY2(bitmapSizes(box->resource()).contains(pixels), qPrintable(box->objectName()));
-      const QImage bitmap = bitmapAt(box->resource(), pixels);
-      QCOMPARE(bitmap.size(), pixels);
-      QImage blank(pixels, bitmap.format());
-      blank.fill(bitmap.pixel(0, 0));
-      QVERIFY2(bitmap != blank, qPrintable(box->objectName()));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const double scale : bitmapSet::PictureScales) {
+      const QList<QScreen *> screens = QGuiApplication::screens();
+      const auto screen = std::ranges::find(screens, scale, &QScreen::devicePixelRatio);
+      QVERIFY2(screen != screens.end(), "no screen at that scale (tests/screens.json)");
+      w.windowHandle()->setScreen(*screen);
+      for (const ControlSpec &row : controlTable()) {
+        if (!*row.picture)
+          continue;
+        auto *box = c.control<PictureBox>(controlName(row));
+        const QByteArray set = QResource(QString::fromUtf8(row.picture)).uncompressedData();
+        const QSize pixels = bitmapSet::pixelSize(box->contentsRect().size(), scale);
+        QVERIFY2(iconFromBitmapSet(set).availableSizes().contains(pixels), row.name);
+        QImage bitmap = bitmapAt(set, pixels);
+        bitmap.setDevicePixelRatio(scale);
+        QVERIFY2(bitmap.copy(0, 0, 1, 1).scaled(pixels) != bitmap, row.name); // not of one colour
+        QCOMPARE(box->grab(box->contentsRect()).toImage(), bitmap);
+        // Between the sizes drawn, the next larger is reduced; beyond them, the largest enlarged.
+        QCOMPARE(bitmapAt(set, pixels + QSize(1, 1)).size(), pixels + QSize(1, 1));
+      }
     }
-    QCOMPARE(bitmapAt(c.picNPN->resource(), QSize(300, 210)).size(), QSize(300, 210));
-    QVERIFY(bitmapAt(QStringLiteral(":/pictures/none"), QSize(10, 10)).isNull());
+    // Stored compressed, a picture shows the same.
+    QCOMPARE(QResource(QStringLiteral(":/compressed/npn")).compressionAlgorithm(),
+             QResource::ZlibCompression);
+    PictureBox compressed(QStringLiteral(":/compressed/npn"), &w);
+    compressed.resize(c.picNPN->contentsRect().size());
+    QCOMPARE(compressed.grab().toImage(), c.picNPN->grab(c.picNPN->contentsRect()).toImage());
     for (const int size : bitmapSet::IconSizes)
       QVERIFY(frmBJT::programIcon().availableSizes().contains(QSize(size, size)));
   }
 
-  // A bitmap set reads the same stored compressed as stored as it is.
-  void aCompressedBitmapSetReadsAsAPlainOne() {
-    const QString compressed = QStringLiteral(":/compressed/npn");
-    QCOMPARE(QResource(compressed).compressionAlgorithm(), QResource::ZlibCompression);
-    const QString plain = QStringLiteral(":/pictures/npn");
-    QCOMPARE(bitmapSizes(compressed), bitmapSizes(plain));
-    for (const QSize size : bitmapSizes(plain))
-      QCOMPARE(bitmapAt(compressed, size), bitmapAt(plain, size));
-    QCOMPARE(bitmapAt(compressed, QSize(100, 70)), bitmapAt(plain, QSize(100, 70)));
+  // A set that is missing, cut or damaged gives no bitmap (its box shows
+  // white), and nothing is read beyond its end (PRESET=sanitize checks that).
+  void aDamagedBitmapSetGivesNoBitmap_data() {
+    QTest::addColumn<QByteArray>("set");
+    QTest::addColumn<QSize>("size");
+    const QByteArray whole = QResource(QStringLiteral(":/pictures/npn")).uncompressedData();
+    const auto with = [&](qsizetype at, auto value) {
+      QByteArray set = whole; // a copy of its own, of the set's length
+      qToLittleEndian(value, set.data() + at);
+      return set;
+    };
+    const QSize first(175, 125), last(350, 250); // the bitmaps at scale 1 and 2
+    QTest::newRow("missing") << QByteArray() << first;
+    QTest::newRow("not a set") << with(0, quint32(0)) << first;
+    QTest::newRow("cut in the entry table") << whole.first(30) << first;
+    QTest::newRow("cut in the last bitmap") << whole.chopped(1) << last;
+    QTest::newRow("damaged pixels") << with(whole.size() - 4, quint32(0)) << last;
+    QTest::newRow("a size its pixels do not fill") << with(8, quint32(176)) << QSize(176, 125);
+    QTest::newRow("a size beyond any image") // width and height
+        << with(8, quint64(0x7fffffff7fffffff)) << QSize(0x7fffffff, 0x7fffffff);
+    QTest::newRow("a format it is not drawn in") << with(16, quint32(QImage::Format_RGB16)) << first;
+  }
+  void aDamagedBitmapSetGivesNoBitmap() {
+    QFETCH(QByteArray, set);
+    QFETCH(QSize, size);
+    QVERIFY(bitmapAt(set, size).isNull());
   }
 
   void multiplierOptionsRecalculate() {

@@ -48,10 +48,11 @@ public:
   OutlineShape *const Shape3 = control<OutlineShape>("Shape3");
   LineBreakLabel *const Label1 = control<LineBreakLabel>("Label1");
   LineBreakLabel *const Label2 = control<LineBreakLabel>("Label2");
-  const std::array<LineBreakLabel *, 14> lblBJT = array<LineBreakLabel, 14>("lblBJT");
-  const std::array<InputBox *, 5> txtBJT = array<InputBox, 5>("txtBJT");
+  const std::array<LineBreakLabel *, label::Count> lblBJT = array<LineBreakLabel, label::Count>("lblBJT");
+  const std::array<InputBox *, box::Count> txtBJT = array<InputBox, box::Count>("txtBJT");
   const std::array<QRadioButton *, 2> optBjt = array<QRadioButton, 2>("optBjt");
-  const std::array<QRadioButton *, 3> optSatura = array<QRadioButton, 3>("optSatura");
+  const std::array<QRadioButton *, multiplierCount> optSatura =
+      array<QRadioButton, multiplierCount>("optSatura");
   UnitComboBox *const cboScala = control<UnitComboBox>("cboScala");
   QPushButton *const cmdCalcola = control<QPushButton>("cmdCalcola");
   PictureBox *const picNPN = control<PictureBox>("picNPN");

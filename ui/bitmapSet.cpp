@@ -1,9 +1,7 @@
 #include "ui/bitmapSet.h"
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QPixmap>
-#include <QResource>
 #include <QtEndian>
 
 #include <cstring>
@@ -16,35 +14,27 @@ struct Entry {
   QByteArrayView compressed; // within the set's file
 };
 
-// A set's file and its entries, checked against the file's length so that a
-// damaged resource gives no bitmap rather than a read past its end. The
-// entries view the file, which the set holds: a resource stored compressed
-// is unpacked into a buffer of the set's own.
-struct Set {
-  QByteArray file;
-  QList<Entry> entries;
-};
-
-Set readSet(const QString &resource) {
-  Set set{QResource(resource).uncompressedData(), {}};
-  const QByteArray &file = set.file;
-  const auto word = [&](qsizetype at) { return qFromLittleEndian<quint32>(file.constData() + at); };
-  if (file.size() < 8 || std::memcmp(file.constData(), bitmapSet::Magic, 4) != 0)
+// A set's entries, checked against the file's length so that a damaged set
+// gives no bitmap rather than a read past its end. They view the file.
+QList<Entry> readSet(QByteArrayView file) {
+  const auto word = [&](qsizetype at) { return qFromLittleEndian<quint32>(file.data() + at); };
+  if (file.size() < 8 || std::memcmp(file.data(), bitmapSet::Magic, 4) != 0)
     return {};
   const quint32 count = word(4);
   qsizetype offset = 8 + qsizetype(count) * bitmapSet::HeaderWords * 4;
   if (count > 64 || offset > file.size())
     return {};
+  QList<Entry> entries;
   for (quint32 i = 0; i < count; ++i) {
     const qsizetype at = 8 + qsizetype(i) * bitmapSet::HeaderWords * 4;
     const quint32 length = word(at + 12);
     if (length > quint32(file.size() - offset))
       return {};
-    set.entries.append({QSize(int(word(at)), int(word(at + 4))), QImage::Format(word(at + 8)),
-                        QByteArrayView(file).sliced(offset, length)});
+    entries.append({QSize(int(word(at)), int(word(at + 4))), QImage::Format(word(at + 8)),
+                    file.sliced(offset, length)});
     offset += length;
   }
-  return set;
+  return entries;
 }
 
 void freeBuffer(void *buffer) { delete static_cast<QByteArray *>(buffer); }
@@ -55,8 +45,11 @@ QImage decode(const Entry &entry) {
     return {};
   auto *pixels = new QByteArray(qUncompress(
       reinterpret_cast<const uchar *>(entry.compressed.data()), entry.compressed.size()));
+  // The pixels fill the size exactly; compared by division, as the size of a
+  // damaged set may be too large to multiply out.
   const qsizetype lineBytes = qsizetype(entry.size.width()) * 4;
-  if (entry.size.isEmpty() || pixels->size() != lineBytes * entry.size.height()) {
+  if (entry.size.isEmpty() || pixels->size() % lineBytes != 0 ||
+      pixels->size() / lineBytes != entry.size.height()) {
     delete pixels;
     return {};
   }
@@ -67,18 +60,10 @@ QImage decode(const Entry &entry) {
 
 } // namespace
 
-QList<QSize> bitmapSizes(const QString &resource) {
-  QList<QSize> sizes;
-  const Set set = readSet(resource);
-  for (const Entry &entry : set.entries)
-    sizes.append(entry.size);
-  return sizes;
-}
-
-QImage bitmapAt(const QString &resource, QSize pixels) {
-  const Set set = readSet(resource);
+QImage bitmapAt(QByteArrayView set, QSize pixels) {
+  const QList<Entry> entries = readSet(set);
   const Entry *best = nullptr;
-  for (const Entry &entry : set.entries) {
+  for (const Entry &entry : entries) {
     if (entry.size == pixels)
       return decode(entry);
     const bool larger =
@@ -94,10 +79,9 @@ QImage bitmapAt(const QString &resource, QSize pixels) {
   return decode(*best).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QIcon iconFromBitmapSet(const QString &resource) {
+QIcon iconFromBitmapSet(QByteArrayView set) {
   QIcon icon;
-  const Set set = readSet(resource);
-  for (const Entry &entry : set.entries) {
+  for (const Entry &entry : readSet(set)) {
     QImage image = decode(entry);
     if (!image.isNull())
       icon.addPixmap(QPixmap::fromImage(std::move(image)));

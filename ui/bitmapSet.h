@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QIcon>
 #include <QImage>
-#include <QList>
 #include <QSize>
-#include <QString>
 
 #include <cstdint>
 
@@ -30,14 +29,14 @@ inline constexpr int IconSizes[] = {16, 24, 32, 48, 64, 128};
 inline QSize pixelSize(QSize area, double ratio) { return (QSizeF(area) * ratio).toSize(); }
 } // namespace bitmapSet
 
-// The pixel sizes a bitmap set holds; empty if the resource is missing or
-// damaged.
-QList<QSize> bitmapSizes(const QString &resource);
+// Each function reads a set from its file's bytes, as a resource holds them
+// (QResource::uncompressedData()); a set that is missing, cut or damaged
+// gives no bitmap, and nothing is read beyond its end.
 
 // The bitmap of `pixels` size: the one drawn at that size, or else the next
 // larger (the largest if none is) smoothly scaled to it. A null image if the
-// resource is missing or damaged.
-QImage bitmapAt(const QString &resource, QSize pixels);
+// set or that bitmap is damaged.
+QImage bitmapAt(QByteArrayView set, QSize pixels);
 
 // The program's icon at every size in the set.
-QIcon iconFromBitmapSet(const QString &resource);
+QIcon iconFromBitmapSet(QByteArrayView set);

@@ -2,7 +2,8 @@
 
 #include <QFont>
 
-// The window's three type faces. Each maps to the nearest face that Debian
+// The window's type faces, and Default for a control that has no font of its
+// own and takes its container's. Each face maps to the nearest one that Debian
 // ships (installed with the program): Liberation Sans for the two sans serif
 // faces, whose metrics match Arial, and Quicksand for the rounded one.
 enum class Face { Default, MsSansSerif, Arial, ArialRoundedMtBold };

@@ -22,6 +22,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
 #include <QScreen>
 
 namespace {
@@ -51,7 +52,9 @@ frmBJT::frmBJT(const QVersionNumber &version, QWidget *parent)
 
 frmBJT::~frmBJT() = default;
 
-QIcon frmBJT::programIcon() { return iconFromBitmapSet(QStringLiteral(":/icons/icon")); }
+QIcon frmBJT::programIcon() {
+  return iconFromBitmapSet(QResource(QStringLiteral(":/icons/icon")).uncompressedData());
+}
 
 QVersionNumber frmBJT::programVersion() {
   return {version::major, version::minor, version::build, version::revision};
@@ -59,22 +62,21 @@ QVersionNumber frmBJT::programVersion() {
 
 void frmBJT::buildControls() {
   const ControlsByName byName = createControls(controlTable(), this);
-  txtBJT = controlArrayNamed<InputBox, 5>(byName, "txtBJT");
+  txtBJT = controlArrayNamed<InputBox, box::Count>(byName, "txtBJT");
   optBjt = controlArrayNamed<QRadioButton, 2>(byName, "optBjt");
-  optSatura = controlArrayNamed<QRadioButton, 3>(byName, "optSatura");
+  optSatura = controlArrayNamed<QRadioButton, multiplierCount>(byName, "optSatura");
   cboScala = controlNamed<UnitComboBox>(byName, "cboScala");
   cmdCalcola = controlNamed<QPushButton>(byName, "cmdCalcola");
   picNPN = controlNamed<PictureBox>(byName, "picNPN");
   picPNP = controlNamed<PictureBox>(byName, "picPNP");
-  picNPN->raise();
 
   m_panel = std::make_unique<WindowPanel>(
-      *this,
-      WindowPanel::Controls{.txtBJT = txtBJT,
-                            .lblBJT = controlArrayNamed<LineBreakLabel, 14>(byName, "lblBJT"),
-                            .cboScala = cboScala,
-                            .optSatura = optSatura,
-                            .picResistenza = controlNamed<PictureBox>(byName, "picResistenza")});
+      *this, WindowPanel::Controls{
+                 .txtBJT = txtBJT,
+                 .lblBJT = controlArrayNamed<LineBreakLabel, label::Count>(byName, "lblBJT"),
+                 .cboScala = cboScala,
+                 .optSatura = optSatura,
+                 .picResistenza = controlNamed<PictureBox>(byName, "picResistenza")});
   m_calculator = std::make_unique<Calculator>(*m_panel);
 
   QWidget *previous = nullptr;
@@ -144,7 +146,7 @@ void frmBJT::Form_Load() {
     });
 
     for (const QString &entry : selectorEntries())
-      resumeNext([&] { cboScala->appendEntry(entry); });
+      cboScala->appendEntry(entry);
     resumeNext([&] { m_panel->selectUnit(StartUnit); });
 
     resumeNext([&] {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calc/calculator.h"
+#include "calc/controls.h"
+#include "calc/multipliers.h"
 #include "ui/windowPanel.h"
 
 #include <QIcon>
@@ -40,7 +42,6 @@ public:
   void optSatura_Click(int16_t index);
   void txtBJT_KeyPress(int16_t index, int16_t &keyAscii);
 
-  // Where message boxes go: by default a modal QMessageBox; tests record them.
   void setMessageHandler(WindowPanel::MessageHandler handler);
 
 private:
@@ -53,9 +54,9 @@ private:
 
   // The controls the handlers use, by their names; arrays by index. The
   // others are reached by name (their objectName).
-  std::array<InputBox *, 5> txtBJT{};
+  std::array<InputBox *, box::Count> txtBJT{};
   std::array<QRadioButton *, 2> optBjt{};
-  std::array<QRadioButton *, 3> optSatura{};
+  std::array<QRadioButton *, multiplierCount> optSatura{};
   UnitComboBox *cboScala = nullptr;
   QPushButton *cmdCalcola = nullptr;
   PictureBox *picNPN = nullptr;

@@ -14,7 +14,6 @@ class InputBox : public QLineEdit {
 public:
   InputBox(int16_t index, QWidget *parent = nullptr);
 
-  int maximumLength() const { return m_maximumLength; }
   void setMaximumLength(int length) { m_maximumLength = length; }
 
   // Writes text as the program does: whole, whatever its length.

@@ -5,13 +5,14 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
 namespace {
 
-// Qt exposes a plain frame as a top-level window, which screen readers skip
-// as inactive; a picture box is an image.
+// To screen readers a picture box is an image, not the plain frame it is to
+// Qt (see ui/borderlessFrame.h).
 class PictureBoxInterface : public QAccessibleWidget, public QAccessibleImageInterface {
 public:
   explicit PictureBoxInterface(PictureBox *box) : QAccessibleWidget(box, QAccessible::Graphic) {}
@@ -93,7 +94,7 @@ void PictureBox::paintEvent(QPaintEvent *event) {
   const qreal ratio = devicePixelRatioF();
   const QSize pixels = bitmapSet::pixelSize(area.size(), ratio);
   if (m_rendered.size() != pixels || m_rendered.devicePixelRatio() != ratio) {
-    QImage bitmap = bitmapAt(m_resource, pixels);
+    QImage bitmap = bitmapAt(QResource(m_resource).uncompressedData(), pixels);
     if (bitmap.isNull()) { // a missing drawing leaves a white area
       bitmap = QImage(pixels, QImage::Format_RGB32);
       bitmap.fill(Qt::white);

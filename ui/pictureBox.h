@@ -15,7 +15,6 @@ class PictureBox : public QFrame {
 public:
   PictureBox(const QString &resource, QWidget *parent = nullptr);
 
-  QString resource() const { return m_resource; }
   // Whether a picture box above it in its container hides all of it.
   bool isCovered() const;
 

@@ -13,21 +13,22 @@
 #include <QRadioButton>
 
 namespace {
-// An element of a control array; an index outside it is a run-time error,
-// as it is for any control array.
-template <class Array> auto element(const Array &array, int16_t index) {
-  if (index < 0 || std::size_t(index) >= array.size())
-    raiseError(err::SubscriptOutOfRange);
-  return array[std::size_t(index)];
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// Qt says an announcement through an event of its own.
+SpokenNotice *noticeFor(QWidget &) { return nullptr; }
+void say(QWidget &window, SpokenNotice *, const QString &text) {
+  QAccessibleAnnouncementEvent announcement(&window, text);
+  QAccessible::updateAccessibility(&announcement);
 }
+#else
+// A notice of the window's own says it.
+SpokenNotice *noticeFor(QWidget &window) { return new SpokenNotice(&window); }
+void say(QWidget &, SpokenNotice *notice, const QString &text) { notice->say(text); }
+#endif
 } // namespace
 
 WindowPanel::WindowPanel(QWidget &window, const Controls &controls)
-    : m_window(window), m_controls(controls) {
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-  m_notice = new SpokenNotice(&window);
-#endif
-}
+    : m_window(window), m_controls(controls), m_notice(noticeFor(window)) {}
 
 QString WindowPanel::boxText(int16_t index) const {
   return element(m_controls.txtBJT, index)->text();
@@ -62,10 +63,6 @@ int16_t WindowPanel::selectedUnit() const { return m_controls.cboScala->listInde
 
 void WindowPanel::selectUnit(int16_t index) { m_controls.cboScala->setListIndex(index); }
 
-int16_t WindowPanel::multiplierUpperBound() const {
-  return int16_t(m_controls.optSatura.size() - 1);
-}
-
 bool WindowPanel::multiplierChosen(int16_t index) const {
   return element(m_controls.optSatura, index)->isChecked();
 }
@@ -92,11 +89,4 @@ void WindowPanel::showMessage(const QString &prompt, MsgBoxStyle style, const QS
   box.exec();
 }
 
-void WindowPanel::announce(const QString &text) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-  QAccessibleAnnouncementEvent announcement(&m_window, text);
-  QAccessible::updateAccessibility(&announcement);
-#else
-  m_notice->say(text);
-#endif
-}
+void WindowPanel::announce(const QString &text) { say(m_window, m_notice, text); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/controls.h"
+#include "calc/multipliers.h"
 #include "calc/panel.h"
 
 #include <array>
@@ -20,10 +22,10 @@ class WindowPanel : public Panel {
 public:
   // The window's controls that the calculation reads and writes.
   struct Controls {
-    std::array<InputBox *, 5> txtBJT{};
-    std::array<LineBreakLabel *, 14> lblBJT{};
+    std::array<InputBox *, box::Count> txtBJT{};
+    std::array<LineBreakLabel *, label::Count> lblBJT{};
     UnitComboBox *cboScala = nullptr;
-    std::array<QRadioButton *, 3> optSatura{};
+    std::array<QRadioButton *, multiplierCount> optSatura{};
     // Its description is what to fit, as the base resistor's tooltip says.
     PictureBox *picResistenza = nullptr;
   };
@@ -45,7 +47,6 @@ public:
   void setToolTip(int16_t index, const QString &text) override;
   int16_t selectedUnit() const override;
   void selectUnit(int16_t index) override;
-  int16_t multiplierUpperBound() const override;
   bool multiplierChosen(int16_t index) const override;
   QString multiplierCaption(int16_t index) const override;
   void showMessage(const QString &prompt, MsgBoxStyle style, const QString &title) override;
@@ -56,5 +57,5 @@ private:
   Controls m_controls;
   MessageHandler m_messageHandler;
   // Says announcements where Qt has no announcement event of its own.
-  SpokenNotice *m_notice = nullptr;
+  SpokenNotice *m_notice;
 };
