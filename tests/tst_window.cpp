@@ -752,6 +752,7 @@ private slots:
       const auto screen = std::ranges::find(screens, scale, &QScreen::devicePixelRatio);
       QVERIFY2(screen != screens.end(), "no screen at that scale (tests/screens.json)");
       w.windowHandle()->setScreen(*screen);
+      QCOMPARE(w.devicePixelRatio(), scale);
       for (const ControlSpec &row : controlTable()) {
         if (!*row.picture)
           continue;
