@@ -1,22 +1,17 @@
 #!/usr/bin/env bash
-# Starts a program on the X server in DISPLAY and waits until it shows its
-# one window; then asks that window to close as a window manager's close
-# button does (close_window.py) and expects the program to end with exit
-# status 0. Prints "WINDOW WIDTH HEIGHT CAPTION" of the window it showed.
-# The program's own output goes to LOG; --capture saves the window as shown
-# to an image first (ImageMagick's import). The real-window test and the
-# fresh-machine check (scripts/fresh-check-root) both use it.
+# Starts a program on the X server in DISPLAY, waits for its one window, asks
+# that window to close as a window manager's close button does
+# (close_window.py) and expects exit status 0. Prints "WINDOW WIDTH HEIGHT
+# CAPTION" of the window. The program's output goes to LOG; --capture saves
+# the window as shown first. The real-window test and the fresh-machine check
+# (scripts/fresh-check-root) both use it.
 #   open_and_close.sh [--capture IMAGE] LOG COMMAND...
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 capture=
-if [ "${1:-}" = --capture ]; then
-  capture=$2
-  shift 2
-fi
-log=$1
+if [ "${1:-}" = --capture ]; then capture=$2; shift 2; fi
+log=$1 name=$(basename "${!#}")
 shift
-name=$(basename "${!#}")
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
