@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the calculator in a real X server (Xvfb) at scale 1 and at scale 2,
 # as a user would meet it: one window with its caption and client size, sharp
-# at twice the size, and a clean exit when the window is closed. Then reads
+# at twice the size, and a clean exit when the window is closed (each start
+# through open_and_close.sh, which the fresh-machine check uses too). Then reads
 # it as a screen reader does, on a private D-Bus session (atspi_check.sh).
 # WINDOW_FACTS prints the caption and client size the window is made with
 # (windowFacts.cpp).
@@ -23,29 +24,16 @@ Xvfb -displayfd 4 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp 4>"$fifo" 2>/dev/
 xvfb=$!
 read -r num <"$fifo"; rm -f "$fifo"
 export DISPLAY=:$num
-app=
-trap '[ -n "$app" ] && kill $app 2>/dev/null; kill $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
+trap 'kill $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
 
 for scale in 1 2; do
-  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$prog" >"$work/out-$scale.txt" 2>&1 &
-  app=$!
-  windows=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app" || true)
-  [ "$(printf '%s\n' "$windows" | grep -c .)" -eq 1 ] || fail "scale $scale: expected one window, got: $windows"
-  win=$windows
-  name=$(xdotool getwindowname "$win")
+  shown=$(bash "$here/open_and_close.sh" --capture "$work/window-$scale.png" "$work/out-$scale.txt" \
+    env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$prog") || fail "scale $scale: see above"
+  read -r _ shown_width shown_height name <<<"$shown"
   [ "$name" = "$caption" ] || fail "scale $scale: caption '$name'"
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  [ "$WIDTH" -eq $((width * scale)) ] && [ "$HEIGHT" -eq $((height * scale)) ] ||
-    fail "scale $scale: client size ${WIDTH}x$HEIGHT"
-  sleep 0.5
-  import -window "$win" "$work/window-$scale.png"
-  python3 "$here/close_window.py" "$win"
-  status=0
-  timeout 10 tail --pid="$app" -f /dev/null || fail "scale $scale: still running after close"
-  wait "$app" || status=$?
-  app=
-  [ "$status" -eq 0 ] || fail "scale $scale: exit code $status"
-  echo "scale $scale: one window '$name', ${WIDTH}x$HEIGHT, exit code 0"
+  [ "$shown_width" -eq $((width * scale)) ] && [ "$shown_height" -eq $((height * scale)) ] ||
+    fail "scale $scale: client size ${shown_width}x$shown_height"
+  echo "scale $scale: one window '$name', ${shown_width}x$shown_height, exit code 0"
 done
 
 # At scale 2 the circuit picture and the title are drawn anew at twice the
