@@ -3,8 +3,6 @@
 reader does. Small functions meant for the real-window tests:
 
     app = find_app("bjt-calculator")
-    box = find(app, role="combo box", where=labelled("Unità della Corrente di Collettore"))
-    names(find(box, role="list"))        # the entries
     text_of(find(app, role="text", name="Resistenza di Collettore"))
 
 Needs Debian's python3-gi and gir1.2-atspi-2.0 (run it with /usr/bin/python3
@@ -51,11 +49,6 @@ def name(node):
     return node.get_name() or ""
 
 
-def names(node):
-    """The names of the node's children."""
-    return [name(c) for c in children(node)]
-
-
 def labels(node):
     """The names of the labels that label the node (its labelled-by
     relation), which a screen reader speaks before, or instead of, its name."""
@@ -64,11 +57,6 @@ def labels(node):
         if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
             found += [name(relation.get_target(i)) for i in range(relation.get_n_targets())]
     return found
-
-
-def labelled(text):
-    """A test for find: the node is labelled by a label of that text."""
-    return lambda node: text in labels(node)
 
 
 def description(node):
@@ -140,13 +128,12 @@ USAGE = """usage: atspi_tree.py COMMAND APP [ROLE NAME]
   dump APP              the application's tree: role, name, (description),
                         [not showing]
   text APP ROLE NAME    what that control shows (a box's text, a label's)
-  items APP ROLE NAME   the names of the list items below that control
 NAME is the control's name or the text of its label; ending in *, it matches
 those that begin with the rest."""
 
 
 def main(argv):
-    if len(argv) not in (3, 5) or argv[1] not in ("dump", "text", "items") or (
+    if len(argv) not in (3, 5) or argv[1] not in ("dump", "text") or (
             (argv[1] == "dump") != (len(argv) == 3)):
         sys.exit(USAGE)
     app = find_app(argv[2])
@@ -158,11 +145,7 @@ def main(argv):
     node = wait_for(lambda: find(app, role=argv[3], where=_by_name(argv[4])), timeout=5)
     if node is None:
         sys.exit(f"no {argv[3]} named {argv[4]!r} in {argv[2]!r}")
-    if argv[1] == "text":
-        print(text_of(node))
-    else:
-        for item in find_all(node, role="list item"):
-            print(name(item))
+    print(text_of(node))
 
 
 if __name__ == "__main__":
